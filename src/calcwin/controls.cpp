@@ -1,0 +1,108 @@
+#include "controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgRenderer>
+#include <QTimer>
+
+namespace talir::calcwin {
+
+QFont helvetica(double points, bool bold, bool underline) {
+    QFont font(QStringLiteral("Helvetica"));
+    font.setStyleHint(QFont::Helvetica);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont fontFor(const FontSpec& spec) {
+    if (spec.points > 0)
+        return helvetica(spec.points, spec.bold, spec.underline);
+    QFont font;
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+QWidget* createControl(QWidget* parent, const ControlSpec& control) {
+    using Kind = ControlSpec::Kind;
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(control.text, parent);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = label;
+        break;
+    }
+    case Kind::Button:
+        widget = new QPushButton(control.text, parent);
+        break;
+    case Kind::LineEdit:
+        widget = new SelectAllLineEdit(control.text, parent);
+        break;
+    case Kind::Picture:
+        widget = new SvgPicture(control.text, parent);
+        break;
+    case Kind::CheckBox:
+        widget = new QCheckBox(control.text, parent);
+        break;
+    case Kind::Option:
+        widget = new QRadioButton(control.text, parent);
+        break;
+    case Kind::ComboBox:
+        widget = new QComboBox(parent);
+        break;
+    }
+    widget->setObjectName(control.name);
+    widget->setGeometry(control.rect);
+    if (control.font.points > 0 || control.font.bold || control.font.underline)
+        widget->setFont(fontFor(control.font));
+    widget->setVisible(control.visible);
+    return widget;
+}
+
+void createControls(QWidget* parent, std::initializer_list<ControlSpec> controls) {
+    for (const auto& control : controls)
+        createControl(parent, control);
+}
+
+void setTabOrder(QWidget* parent, std::initializer_list<const char*> names) {
+    QWidget* previous = nullptr;
+    for (const char* name : names) {
+        auto* widget = parent->findChild<QWidget*>(QString::fromLatin1(name));
+        Q_ASSERT_X(widget, "setTabOrder", name);
+        if (previous && widget)
+            QWidget::setTabOrder(previous, widget);
+        if (widget)
+            previous = widget;
+    }
+}
+
+void SelectAllLineEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    emit gotFocus();
+    // A mouse click places the cursor after the focus arrives: select once
+    // the click has been handled.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            emit gotFocus();
+    });
+}
+
+SvgPicture::SvgPicture(const QString& resource, QWidget* parent)
+    : QWidget(parent), resource_(resource) {}
+
+void SvgPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer renderer(resource_);
+    renderer.render(&painter, QRectF(rect()));
+}
+
+} // namespace talir::calcwin

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "toolwindow.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace talir::calcwin {
+
+// A sketch window: the dimensioned drawing of one section of the grille just
+// calculated, with its four sizes written at the drawing's dimension lines,
+// a note under the drawing and "ВЕРНУТЬСЯ В ПРОГРАММУ".
+class SketchWindow : public ToolWindow {
+    Q_OBJECT
+public:
+    // name: one of sketchWindowNames().
+    explicit SketchWindow(const QString& name);
+
+    // The hand-over from the calculation window: overall width and height of
+    // the section, width and height of the part that enters the opening.
+    void setDimensionTexts(const QString& overallWidth, const QString& overallHeight,
+                           const QString& partWidth, const QString& partHeight);
+
+    // The calculation window the return button shows.
+    QString returnWindow() const { return returnTo_; }
+
+public slots:
+    void btn3_Click();
+
+private:
+    QString returnTo_;
+};
+
+// The 22 sketch windows.
+const QStringList& sketchWindowNames();
+
+} // namespace talir::calcwin
