@@ -1,5 +1,8 @@
 #include "appwindows.h"
 
+#include "aboutwindow.h"
+#include "helppages.h"
+
 #include "calcwin/calcwindow.h"
 #include "calcwin/sketchwindow.h"
 #include "calcwin/windowregistry.h"
@@ -24,6 +27,9 @@ void registerWindows() {
     });
     for (const QString& name : calcwin::sketchWindowNames())
         registry.addFactory(name, [name] { return new calcwin::SketchWindow(name); });
+    for (const HelpPageSpec& page : helpPages())
+        registry.addFactory(page.name, [&page] { return new HelpPage(page); });
+    registry.addFactory(QStringLiteral("Prog"), [] { return new AboutWindow; });
 }
 
 } // namespace talir::app

@@ -31,6 +31,13 @@ QWidget* WindowRegistry::window(const QString& name) {
     return widget;
 }
 
+std::unique_ptr<QWidget> WindowRegistry::build(const QString& name) const {
+    const auto factory = factories_.constFind(name);
+    if (factory == factories_.constEnd())
+        return nullptr;
+    return std::unique_ptr<QWidget>((*factory)());
+}
+
 void WindowRegistry::show(const QString& name) {
     if (QWidget* widget = window(name)) {
         widget->show();

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace talir::calcwin {
 
@@ -30,6 +31,11 @@ public:
     // The window if it exists, else nullptr; never creates it.
     QWidget* existing(const QString& name) const;
     bool exists(const QString& name) const { return existing(name) != nullptr; }
+
+    // A fresh window made by the name's factory that the registry does not
+    // keep: the help pictures photograph one of these, never the user's own
+    // window. nullptr for an unknown name.
+    std::unique_ptr<QWidget> build(const QString& name) const;
 
     void show(const QString& name);
     void hide(const QString& name);
