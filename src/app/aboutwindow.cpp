@@ -25,13 +25,15 @@ void addCredit(QWidget* parent, const Credit& credit) {
     const int width = std::max(credit.rect.width(), metrics.horizontalAdvance(credit.text) + 4);
     const int height = std::max(credit.rect.height(), metrics.height());
     const double centre = credit.rect.x() + credit.rect.width() / 2.0;
-    label->setGeometry(static_cast<int>(std::lround(centre - width / 2.0)), credit.rect.y(), width, height);
+    label->setGeometry(static_cast<int>(std::lround(centre - width / 2.0)), credit.rect.y(), width,
+                       height);
 }
 
 } // namespace
 
 AboutWindow::AboutWindow()
-    : ToolWindow({QStringLiteral("О программе"), QSize(391, 106), QStringLiteral(":/info.svg"), true, true}) {
+    : ToolWindow({QStringLiteral("О программе"), QSize(391, 106), QStringLiteral(":/info.svg"),
+                  true, true}) {
     const Credit credits[] = {
         {"Label1", QStringLiteral("Завод вентиляционных решеток, 2007"), {39, 8, 313, 17}},
         {"Label4", QStringLiteral("Отдел разработки"), {115, 32, 161, 17}},

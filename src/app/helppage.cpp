@@ -21,7 +21,9 @@ bool sideBySide(const QWidget* a, const QWidget* b) {
     return a->x() < b->x() + b->width() && b->x() < a->x() + a->width();
 }
 
-int textHeight(const QLabel* label) { return label->heightForWidth(label->width()); }
+int textHeight(const QLabel* label) {
+    return label->heightForWidth(label->width());
+}
 
 } // namespace
 
@@ -55,7 +57,8 @@ void HelpPage::addTexts() {
 // fonts takes more of the page's width rather than breaking its last word
 // onto a line of its own.
 QRect HelpPage::widenedAboutCentre(const HelpText& block) const {
-    const int oneLine = QFontMetrics(calcwin::fontFor(block.font)).horizontalAdvance(block.text) + 4;
+    const int oneLine =
+        QFontMetrics(calcwin::fontFor(block.font)).horizontalAdvance(block.text) + 4;
     const int room = spec_.client.width() - 2 * kPageMargin;
     if (oneLine <= block.rect.width() || oneLine > room)
         return block.rect;
@@ -74,11 +77,11 @@ void HelpPage::addPictures() {
 }
 
 void HelpPage::addButtons() {
-    const auto add = [this](const HelpButton& spec, void (HelpPage::*handler)()) {
-        auto* button = new QPushButton(spec.text, client());
-        button->setObjectName(spec.name);
+    const auto add = [this](const HelpButton& data, void (HelpPage::*handler)()) {
+        auto* button = new QPushButton(data.text, client());
+        button->setObjectName(data.name);
         button->setFont(calcwin::helvetica(kButtonPoints));
-        button->setGeometry(spec.rect);
+        button->setGeometry(data.rect);
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
@@ -97,7 +100,8 @@ void HelpPage::makeRoomForText() {
     for (auto* label : client()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         if (label->wordWrap())
             blocks.push_back(label);
-    std::stable_sort(blocks.begin(), blocks.end(), [](auto* a, auto* b) { return a->y() < b->y(); });
+    std::stable_sort(blocks.begin(), blocks.end(),
+                     [](auto* a, auto* b) { return a->y() < b->y(); });
     const auto pictures = client()->findChildren<HelpPicture*>(Qt::FindDirectChildrenOnly);
 
     for (auto it = blocks.begin(); it != blocks.end(); ++it) {
@@ -115,7 +119,8 @@ void HelpPage::makeRoomForText() {
             const int drawnTop = picture->y() + static_cast<int>(picture->imageRect().top());
             if (drawnTop < top) {
                 const int bottom = picture->y() + picture->height();
-                picture->setGeometry(picture->x(), top, picture->width(), std::max(0, bottom - top));
+                picture->setGeometry(picture->x(), top, picture->width(),
+                                     std::max(0, bottom - top));
             }
         }
     }

@@ -25,7 +25,7 @@ struct HelpText {
 
 struct HelpPictureSpec {
     QString name;
-    QRect rect;          // the photograph is scaled into it, proportions kept
+    QRect rect; // the photograph is scaled into it, proportions kept
     ShotRecipe recipe;
 };
 
@@ -33,19 +33,19 @@ struct HelpButton {
     QString name;
     QString text;
     QRect rect;
-    QString shows;       // the window it leads to; this page hides itself
+    QString shows; // the window it leads to; this page hides itself
 };
 
 // Everything that distinguishes one help page from another.
 struct HelpPageSpec {
-    QString name;        // "HelpD5"
+    QString name; // "HelpD5"
     QSize client;
     QString icon;        // empty: none
     bool centred = true; // else where the system places new windows
     std::vector<HelpText> texts;
     std::vector<HelpPictureSpec> pictures;
-    HelpButton back;                 // btn1 "ВЕРНУТЬСЯ В ПРОГРАММУ"
-    std::optional<HelpButton> turn;  // btn2 "Далее>>>" / "<<<Назад"
+    HelpButton back;                // btn1 "ВЕРНУТЬСЯ В ПРОГРАММУ"
+    std::optional<HelpButton> turn; // btn2 "Далее>>>" / "<<<Назад"
 };
 
 // A help page: fixed texts, pictures of the window it explains, the way back

@@ -20,7 +20,7 @@ constexpr calcwin::FontSpec kFootnoteFont{8.25};
 struct TypeHelp {
     QString first;
     QString second;
-    QString window;        // the calculation window the pages explain and return to
+    QString window; // the calculation window the pages explain and return to
     QSize firstSize;
     QSize secondSize;
     bool questionIcon;
@@ -33,6 +33,7 @@ struct TypeHelp {
 };
 
 const std::vector<TypeHelp>& typeHelp() {
+    // clang-format off
     static const std::vector<TypeHelp> types = {
         {"HelpD5", "HelpD51", "PTD5", {761, 543}, {759, 595}, true, true, kTitleD5, kEnterOpening, false, "Image1", "2500", "600", "200"},
         {"HelpD6", "HelpD61", "PTD6", {761, 543}, {759, 596}, true, true, kTitleD6, kEnterOpening, false, "Image2", "2500", "600", "200"},
@@ -43,6 +44,7 @@ const std::vector<TypeHelp>& typeHelp() {
         {"HelpF", "HelpF1", "PTF", {838, 601}, {838, 601}, false, true, kTitleF, kEnterMesh, true, "Image1", "1800", "900", "1000"},
         {"HelpJ", "HelpJ1", "PTJ", {838, 601}, {838, 601}, false, true, kTitleJ, kEnterPerforated, true, "Image1", "1600", "900", "1000"},
     };
+    // clang-format on
     return types;
 }
 
@@ -59,15 +61,18 @@ QRect stretched(const QRect& rect, QSize base, QSize size) {
 }
 
 const QStringList kInputs = {"txtA", "txtB", "txtQ"};
-const QStringList kResultPanel = {"Label5", "txtD5",  "txt1", "txt2", "txt3", "txt4",  "txt5",  "txtFcc", "txt9",
-                                  "txtSo",  "txt6",   "txtm", "txt7", "txt8", "txtP", "Label10", "txtL02"};
+const QStringList kResultPanel = {"Label5", "txtD5",  "txt1", "txt2",    "txt3",  "txt4",
+                                  "txt5",   "txtFcc", "txt9", "txtSo",   "txt6",  "txtm",
+                                  "txt7",   "txt8",   "txtP", "Label10", "txtL02"};
 
 ShotRecipe beforeCalculation(const TypeHelp& type) {
     return {type.window,
             {{"txtA", type.a}, {"txtB", type.b}, {"txtQ", type.q}},
             {},
             {},
-            {{Shape::Ellipse, {"txtA", "txtB"}}, {Shape::Ellipse, {"txtQ"}}, {Shape::Ellipse, {"btn1"}}}};
+            {{Shape::Ellipse, {"txtA", "txtB"}},
+             {Shape::Ellipse, {"txtQ"}},
+             {Shape::Ellipse, {"btn1"}}}};
 }
 
 ShotRecipe afterCalculation(const TypeHelp& type) {
@@ -81,7 +86,8 @@ ShotRecipe afterCalculation(const TypeHelp& type) {
 HelpPageSpec firstPage(const TypeHelp& type) {
     const QSize size = type.firstSize;
     const auto at = [size](const QRect& rect) { return stretched(rect, kFirstBase, size); };
-    HelpPageSpec page{type.first, size, type.questionIcon ? kQuestionIcon : QString(), true, {}, {}, {}, {}};
+    HelpPageSpec page{type.first, size, type.questionIcon ? kQuestionIcon : QString(), true, {}, {},
+                      {},         {}};
     page.texts = {
         {"Label1", type.title, at({16, 24, 728, 33}), kTitleFont, true},
         {"Label2", type.instruction, at({24, 64, 705, 57}), kBodyFont},
@@ -98,8 +104,14 @@ HelpPageSpec firstPage(const TypeHelp& type) {
 HelpPageSpec secondPage(const TypeHelp& type) {
     const QSize size = type.secondSize;
     const auto at = [size](const QRect& rect) { return stretched(rect, kSecondBase, size); };
-    HelpPageSpec page{type.second, size, type.questionIcon ? kQuestionIcon : QString(), type.secondCentred,
-                      {}, {}, {}, {}};
+    HelpPageSpec page{type.second,
+                      size,
+                      type.questionIcon ? kQuestionIcon : QString(),
+                      type.secondCentred,
+                      {},
+                      {},
+                      {},
+                      {}};
     page.texts = {
         {"Label3", type.jetThrow ? kResultsWithThrow : kResults, at({16, 0, 729, 73}), kBodyFont},
         {"Label5", kOtherType, at({16, 72, 729, 41}), kBodyFont},
@@ -133,9 +145,10 @@ HelpPageSpec stripPage() {
     const std::vector<std::pair<QString, QString>> example = {
         {"txtL", "3200"}, {"txtB", "205"}, {"txtQ", "1200"}};
     const QStringList drawing = {"Image1", "Image3", "txtE1", "txtE", "txtE2", "txtL"};
-    const QStringList results = {"Label4",  "txtG",  "txtG1", "txtG2",  "Label9", "txtS",   "txtS1",
-                                 "txtS2",   "Label11", "txtM", "txtM1", "txtM2",  "Label10", "txtSob",
-                                 "Label6",  "Label7", "txtP1", "Label8", "txtL02"};
+    const QStringList results = {"Label4", "txtG",  "txtG1",   "txtG2",   "Label9",
+                                 "txtS",   "txtS1", "txtS2",   "Label11", "txtM",
+                                 "txtM1",  "txtM2", "Label10", "txtSob",  "Label6",
+                                 "Label7", "txtP1", "Label8",  "txtL02"};
     HelpPageSpec page{"Help", {1009, 716}, kQuestionIcon, true, {}, {}, {}, {}};
     page.texts = {
         {"Label1", kStripTitle, {116, 24, 777, 17}, {12, true}, true},
@@ -147,9 +160,15 @@ HelpPageSpec stripPage() {
         {"Label6", kStripFootnote, {24, 688, 737, 17}, kFootnoteFont},
     };
     page.pictures = {
-        {"Image1", {24, 216, 476, 299},
-         {"PTLD", example, {}, {}, {{Shape::Ellipse, {"txtL"}}, {Shape::Ellipse, {"txtB"}}, {Shape::Ellipse, {"txtQ"}}}}},
-        {"Image2", {520, 216, 476, 299},
+        {"Image1",
+         {24, 216, 476, 299},
+         {"PTLD",
+          example,
+          {},
+          {},
+          {{Shape::Ellipse, {"txtL"}}, {Shape::Ellipse, {"txtB"}}, {Shape::Ellipse, {"txtQ"}}}}},
+        {"Image2",
+         {520, 216, 476, 299},
          {"PTLD", example, "btnpodb", {}, {{Shape::Frame, drawing}, {Shape::Frame, results}}}},
     };
     page.back = {"btn1", kBackToProgram, {416, 608, 201, 33}, "PTLD"};

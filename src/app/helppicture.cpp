@@ -4,7 +4,8 @@
 
 namespace talir::app {
 
-HelpPicture::HelpPicture(WindowShot shot, QWidget* parent) : QWidget(parent), shot_(std::move(shot)) {}
+HelpPicture::HelpPicture(WindowShot shot, QWidget* parent)
+    : QWidget(parent), shot_(std::move(shot)) {}
 
 QRectF HelpPicture::imageRect() const {
     const QSizeF source = shot_.logicalSize();
@@ -22,7 +23,9 @@ QRectF HelpPicture::toWidget(const QRectF& inShot) const {
     return QRectF(target.topLeft() + inShot.topLeft() * scale, inShot.size() * scale);
 }
 
-void HelpPicture::resizeEvent(QResizeEvent*) { scaled_ = QImage(); }
+void HelpPicture::resizeEvent(QResizeEvent*) {
+    scaled_ = QImage();
+}
 
 void HelpPicture::paintEvent(QPaintEvent*) {
     const QRectF target = imageRect();

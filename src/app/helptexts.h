@@ -9,6 +9,7 @@
 
 namespace talir::app::helptext {
 
+// clang-format off
 // Caption of every help window.
 inline const QString kCaption =
     QStringLiteral("Справка");
@@ -100,5 +101,6 @@ inline const QString kStripHeights =
     QStringLiteral("*Вертикальный размер строительного проема можно задать при помощи выпадающего списка (в нем указаны размеры проема для стандартных размеров решеток, т.е. проем больше размера решетки на 5 мм). ");
 inline const QString kStripFootnote =
     QStringLiteral("**Дальнобойность струи - это расстояние от выходного сечения решетки до сечения, в котором максимальная скорость составляет 0,2 м/с.");
+// clang-format on
 
 } // namespace talir::app::helptext

@@ -88,7 +88,8 @@ void paintOpenList(QPainter& painter, const QRect& area, const QComboBox& list) 
         if (current)
             painter.fillRect(item, palette.color(QPalette::Highlight));
         painter.setPen(palette.color(current ? QPalette::HighlightedText : QPalette::Text));
-        painter.drawText(item.adjusted(4, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, list.itemText(i));
+        painter.drawText(item.adjusted(4, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         list.itemText(i));
     }
 }
 
@@ -105,9 +106,10 @@ std::vector<PlacedMark> placeMarks(QWidget& window, const std::vector<Mark>& mar
         }
         if (result.controls.isEmpty())
             continue;
-        result.outline = mark.shape == Mark::Shape::Ellipse
-                             ? ellipseAround(result.around)
-                             : result.around.adjusted(-kFrameRoom, -kFrameRoom, kFrameRoom, kFrameRoom);
+        result.outline =
+            mark.shape == Mark::Shape::Ellipse
+                ? ellipseAround(result.around)
+                : result.around.adjusted(-kFrameRoom, -kFrameRoom, kFrameRoom, kFrameRoom);
         placed.push_back(result);
     }
     return placed;
@@ -151,17 +153,20 @@ WindowShot takeShot(const ShotRecipe& recipe) {
     window->setAttribute(Qt::WA_DontShowOnScreen);
     window->show();
     type(*window, recipe.typed);
-    if (auto* button = find<QAbstractButton>(*window, recipe.press); button && !recipe.press.isEmpty())
-        button->click();
+    if (!recipe.press.isEmpty())
+        if (auto* button = find<QAbstractButton>(*window, recipe.press))
+            button->click();
 
     const QPixmap grabbed = window->grab();
     const qreal ratio = grabbed.devicePixelRatio();
     const QSize windowSize = window->size();
     const QPoint origin(kShotMargin, kShotMargin + kShotTitleBar);
-    auto* openList = recipe.openList.isEmpty() ? nullptr : find<QComboBox>(*window, recipe.openList);
+    auto* openList =
+        recipe.openList.isEmpty() ? nullptr : find<QComboBox>(*window, recipe.openList);
     const QRect listArea = openList ? openListRect(*window, *openList).translated(origin) : QRect();
 
-    const QRect frame(kShotMargin, kShotMargin, windowSize.width(), kShotTitleBar + windowSize.height());
+    const QRect frame(kShotMargin, kShotMargin, windowSize.width(),
+                      kShotTitleBar + windowSize.height());
     QRect content = frame | listArea;
     content.adjust(-kShotMargin, -kShotMargin, kShotMargin, kShotMargin);
     content.setTopLeft(QPoint(0, 0));

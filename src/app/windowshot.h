@@ -27,24 +27,24 @@ struct Mark {
 };
 
 struct ShotRecipe {
-    QString window;                                  // "PTD5"
-    std::vector<std::pair<QString, QString>> typed;  // text boxes and lists, in this order
-    QString press;                                   // a button pressed after typing; empty: none
-    QString openList;                                // a drop-down list painted open
+    QString window;                                 // "PTD5"
+    std::vector<std::pair<QString, QString>> typed; // text boxes and lists, in this order
+    QString press;                                  // a button pressed after typing; empty: none
+    QString openList;                               // a drop-down list painted open
     std::vector<Mark> marks;
 };
 
 // A mark as drawn, in the picture's logical coordinates.
 struct PlacedMark {
     Mark::Shape shape;
-    QStringList controls;  // the marked controls that were on screen
-    QRectF around;         // the rectangle they cover together
-    QRectF outline;        // the bounding rectangle of the drawn ellipse or frame
+    QStringList controls; // the marked controls that were on screen
+    QRectF around;        // the rectangle they cover together
+    QRectF outline;       // the bounding rectangle of the drawn ellipse or frame
 };
 
 struct WindowShot {
-    QImage image;          // empty when no window of that name can be built
-    QPoint windowOrigin;   // where the window's top-left corner (under its title bar) sits
+    QImage image;        // empty when no window of that name can be built
+    QPoint windowOrigin; // where the window's top-left corner (under its title bar) sits
     std::vector<PlacedMark> marks;
 
     QSizeF logicalSize() const { return image.deviceIndependentSize(); }

@@ -34,7 +34,8 @@ QStringList snapshot(const QString& name) {
             text = button->text() + (button->isChecked() ? "[x]" : "");
         else if (const auto* list = qobject_cast<const QComboBox*>(widget))
             text = list->currentText();
-        lines << widget->objectName() + (widget->isVisibleTo(window(name)) ? " shown " : " hidden ") + text;
+        lines << widget->objectName() +
+                     (widget->isVisibleTo(window(name)) ? " shown " : " hidden ") + text;
     }
     return lines;
 }
@@ -180,7 +181,8 @@ void TestHelpNavigation::meshTwinStaysBehindItsHelp() {
     for (const QString& page : {QStringLiteral("HelpD6"), QStringLiteral("HelpD61")}) {
         closeEverything();
         registry().show(QStringLiteral("PTD6set"));
-        type(QStringLiteral("PTD6set"), QStringLiteral("2600"), QStringLiteral("900"), QStringLiteral("0"));
+        type(QStringLiteral("PTD6set"), QStringLiteral("2600"), QStringLiteral("900"),
+             QStringLiteral("0"));
         const QStringList before = snapshot(QStringLiteral("PTD6set"));
         trigger(QStringLiteral("PTD6set"), QStringLiteral("mnuSprD6"));
         QCOMPARE(visibleWindows(), (QStringList{"HelpD6", "PTD6set"}));
@@ -238,7 +240,8 @@ void TestHelpNavigation::aboutCloseBoxDestroysOnlyIt() {
     auto* list = control<QComboBox>(QStringLiteral("Start"), QStringLiteral("Spis1"));
     list->setCurrentIndex(4);
     registry().show(QStringLiteral("PTD5"));
-    type(QStringLiteral("PTD5"), QStringLiteral("2500"), QStringLiteral("600"), QStringLiteral("200"));
+    type(QStringLiteral("PTD5"), QStringLiteral("2500"), QStringLiteral("600"),
+         QStringLiteral("200"));
     click(QStringLiteral("PTD5"), QStringLiteral("btn1"));
     const QStringList start = snapshot(QStringLiteral("Start"));
     const QStringList calc = snapshot(QStringLiteral("PTD5"));
@@ -269,8 +272,10 @@ void TestHelpNavigation::aboutFrame() {
     QCOMPARE(about->windowTitle(), QStringLiteral("О программе"));
     QCOMPARE(about->client()->size(), QSize(391, 106));
     QVERIFY(about->windowFlags() & Qt::WindowCloseButtonHint);
-    QVERIFY(!(about->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(about->windowIcon().pixmap(32).toImage(), QIcon(QStringLiteral(":/info.svg")).pixmap(32).toImage());
+    QVERIFY(
+        !(about->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(about->windowIcon().pixmap(32).toImage(),
+             QIcon(QStringLiteral(":/info.svg")).pixmap(32).toImage());
     QVERIFY(about->findChildren<QPushButton*>().isEmpty());
     const QPoint centre = about->frameGeometry().center();
     QVERIFY((centre - about->screen()->availableGeometry().center()).manhattanLength() <= 2);
@@ -291,10 +296,12 @@ void TestHelpNavigation::aboutFrame() {
         QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(label->y(), credit.rect.y());
         QVERIFY(qAbs(label->geometry().center().x() - credit.rect.center().x()) <= 1);
-        QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(), credit.name);
+        QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(),
+                 credit.name);
         QVERIFY(about->client()->rect().contains(label->geometry()));
     }
-    QVERIFY(text(QStringLiteral("Prog"), QStringLiteral("Label1")).contains(QStringLiteral("2007")));
+    QVERIFY(
+        text(QStringLiteral("Prog"), QStringLiteral("Label1")).contains(QStringLiteral("2007")));
     QVERIFY(text(QStringLiteral("Prog"), QStringLiteral("Label3")).contains(QLatin1Char('@')));
 }
 

@@ -16,9 +16,10 @@ namespace {
 using Texts = QList<QPair<QString, QString>>;
 
 const QStringList& allPages() {
-    static const QStringList pages = {
-        "HelpStart", "Help",   "HelpD5", "HelpD51", "HelpD6", "HelpD61", "HelpL",  "HelpL1",  "HelpLW",
-        "HelpLW1",   "HelpM",  "HelpM1", "HelpMW",  "HelpMW1", "HelpF",  "HelpF1", "HelpJ",   "HelpJ1"};
+    static const QStringList pages = {"HelpStart", "Help",   "HelpD5", "HelpD51", "HelpD6",
+                                      "HelpD61",   "HelpL",  "HelpL1", "HelpLW",  "HelpLW1",
+                                      "HelpM",     "HelpM1", "HelpMW", "HelpMW1", "HelpF",
+                                      "HelpF1",    "HelpJ",  "HelpJ1"};
     return pages;
 }
 
@@ -27,7 +28,8 @@ const QStringList& allPages() {
 QRect usedArea(const QWidget* widget) {
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         if (label->wordWrap())
-            return QRect(label->pos(), QSize(label->width(), label->heightForWidth(label->width())));
+            return QRect(label->pos(),
+                         QSize(label->width(), label->heightForWidth(label->width())));
         return label->geometry();
     }
     if (const auto* picture = qobject_cast<const HelpPicture*>(widget))
@@ -58,6 +60,7 @@ private slots:
 void TestHelpPages::texts_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<Texts>("texts");
+    // clang-format off
     QTest::newRow("HelpStart") << QStringLiteral("HelpStart") << Texts{
           {"Label1", QStringLiteral("Данная программа предназначена для подбора составных вентиляционных решеток.")},
           {"Label2", QStringLiteral("Для подбора нужной решетки необходимо выбрать эту решетку в раскрывающемся списке и нажать кнопку \"ВЫБРАТЬ\". Для выхода из программы необходимо нажать кнопку \"ВЫХОД\" (см. рисунок).")},
@@ -181,6 +184,7 @@ void TestHelpPages::texts_data() {
           {"Label7", QStringLiteral("Рисунок 2")},
           {"btn2", QStringLiteral("<<<Назад")},
           {"btn1", QStringLiteral("ВЕРНУТЬСЯ В ПРОГРАММУ")}};
+    // clang-format on
 }
 
 // Every text of every page, exactly: leading, doubled and trailing blanks,
@@ -253,7 +257,8 @@ void TestHelpPages::frames() {
     else
         QVERIFY(help->windowIcon().isNull());
     if (centred) {
-        const QPoint offset = help->frameGeometry().center() - help->screen()->availableGeometry().center();
+        const QPoint offset =
+            help->frameGeometry().center() - help->screen()->availableGeometry().center();
         QVERIFY(offset.manhattanLength() <= 2);
     }
 }
@@ -275,7 +280,8 @@ void TestHelpPages::textsFitWithoutOverlap() {
         const QString name = part->objectName();
         if (const auto* label = qobject_cast<const QLabel*>(part)) {
             if (label->wordWrap())
-                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(name));
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                         qPrintable(name));
             else
                 QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(name));
         }

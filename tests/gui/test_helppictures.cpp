@@ -27,11 +27,12 @@ struct Group {
 Group parse(const QString& text) {
     const QString shape = text.section(QLatin1Char(':'), 0, 0);
     return {shape.startsWith(QStringLiteral("ellipse")) ? Mark::Shape::Ellipse : Mark::Shape::Frame,
-            text.section(QLatin1Char(':'), 1).split(QLatin1Char(',')), shape.endsWith(QLatin1Char('*'))};
+            text.section(QLatin1Char(':'), 1).split(QLatin1Char(',')),
+            shape.endsWith(QLatin1Char('*'))};
 }
 
-const QString kPanel = QStringLiteral(
-    "Label5,txtD5,txt1,txt2,txt3,txt4,txt5,txtFcc,txt6,txtm,txt7,txt8,txtP,txt9,txtSo,Label10,txtL02");
+const QString kPanel = QStringLiteral("Label5,txtD5,txt1,txt2,txt3,txt4,txt5,txtFcc,txt6,txtm,txt7,"
+                                      "txt8,txtP,txt9,txtSo,Label10,txtL02");
 
 // The rectangle a control of the user's own window takes in a photograph
 // whose window corner is at origin.
@@ -98,22 +99,27 @@ void TestHelpPictures::marksSitOnTheNamedControls_data() {
     QTest::addColumn<QString>("unmarked"); // a control no mark covers, to compare with the window
     const auto row = [](const QString& page, const QString& picture, const QString& window,
                         const QStringList& groups, const QString& unmarked) {
-        QTest::addRow("%s %s", qPrintable(page), qPrintable(picture)) << page << picture << window << groups << unmarked;
+        QTest::addRow("%s %s", qPrintable(page), qPrintable(picture))
+            << page << picture << window << groups << unmarked;
     };
     row("HelpStart", "Image1", "Start", {"ellipse:Command1", "ellipse:btn4"}, "Image1");
     row("Help", "Image1", "PTLD", {"ellipse:txtL", "ellipse:txtB", "ellipse:txtQ"}, {});
     row("Help", "Image2", "PTLD",
         {"frame:Image1,Image3,txtE1,txtE,txtE2,txtL",
-         "frame*:Label4,txtG,txtG1,txtG2,Label9,txtS,txtS1,txtS2,Label11,txtM,txtM1,txtM2,Label10,txtSob,"
+         "frame*:Label4,txtG,txtG1,txtG2,Label9,txtS,txtS1,txtS2,Label11,txtM,txtM1,txtM2,Label10,"
+         "txtSob,"
          "Label6,Label7,txtP1,Label8,txtL02"},
         {});
-    const QStringList types[] = {{"HelpD5", "HelpD51", "PTD5", "Image1"}, {"HelpD6", "HelpD61", "PTD6", "Image2"},
-                                 {"HelpL", "HelpL1", "PTL", "Image1"},    {"HelpLW", "HelpLW1", "PTLW", "Image1"},
-                                 {"HelpM", "HelpM1", "PTM", "Image1"},    {"HelpMW", "HelpMW1", "PTMW", "Image1"},
-                                 {"HelpF", "HelpF1", "PTF", "Image1"},    {"HelpJ", "HelpJ1", "PTJ", "Image1"}};
+    const QStringList types[] = {
+        {"HelpD5", "HelpD51", "PTD5", "Image1"}, {"HelpD6", "HelpD61", "PTD6", "Image2"},
+        {"HelpL", "HelpL1", "PTL", "Image1"},    {"HelpLW", "HelpLW1", "PTLW", "Image1"},
+        {"HelpM", "HelpM1", "PTM", "Image1"},    {"HelpMW", "HelpMW1", "PTMW", "Image1"},
+        {"HelpF", "HelpF1", "PTF", "Image1"},    {"HelpJ", "HelpJ1", "PTJ", "Image1"}};
     for (const QStringList& type : types) {
-        row(type[0], "Image1", type[2], {"ellipse:txtA,txtB", "ellipse:txtQ", "ellipse:btn1"}, "Image1");
-        row(type[1], type[3], type[2], {"ellipse:btn3", "ellipse*:btn2", "frame*:" + kPanel}, "Image1");
+        row(type[0], "Image1", type[2], {"ellipse:txtA,txtB", "ellipse:txtQ", "ellipse:btn1"},
+            "Image1");
+        row(type[1], type[3], type[2], {"ellipse:btn3", "ellipse*:btn2", "frame*:" + kPanel},
+            "Image1");
     }
 }
 
@@ -139,7 +145,8 @@ void TestHelpPictures::marksSitOnTheNamedControls() {
     if (!unmarked.isEmpty()) {
         const QRect area = inShot(real, unmarked, QPoint(0, 0)).toRect();
         const QImage own = real->grab().toImage().copy(area).convertToFormat(QImage::Format_ARGB32);
-        const QImage photographed = shot.image.copy(area.translated(origin)).convertToFormat(QImage::Format_ARGB32);
+        const QImage photographed =
+            shot.image.copy(area.translated(origin)).convertToFormat(QImage::Format_ARGB32);
         QVERIFY(alike(photographed, own));
     }
 
@@ -154,8 +161,10 @@ void TestHelpPictures::marksSitOnTheNamedControls() {
         QVERIFY(std::abs(outline.center().y() - united.center().y()) <= 1);
         QVERIFY(outline.width() <= 1.4 * united.width() + 24);
         QVERIFY(outline.height() <= 2.6 * united.height() + 24);
-        for (const QPointF corner : {united.topLeft(), united.topRight(), united.bottomLeft(), united.bottomRight()})
-            QVERIFY(mark.shape == Mark::Shape::Ellipse ? insideEllipse(outline, corner) : outline.contains(corner));
+        for (const QPointF corner :
+             {united.topLeft(), united.topRight(), united.bottomLeft(), united.bottomRight()})
+            QVERIFY(mark.shape == Mark::Shape::Ellipse ? insideEllipse(outline, corner)
+                                                       : outline.contains(corner));
         QVERIFY(QRectF(QPointF(0, 0), shot.logicalSize()).contains(outline));
     }
 
@@ -169,11 +178,12 @@ void TestHelpPictures::marksSitOnTheNamedControls() {
         for (const QString& name : group.names)
             if (real->findChild<QWidget*>(name))
                 existing << name;
-        const auto found = std::find_if(shot.marks.begin(), shot.marks.end(), [&](const PlacedMark& mark) {
-            return mark.shape == group.shape && !mark.controls.isEmpty() &&
-                   std::all_of(mark.controls.begin(), mark.controls.end(),
-                               [&](const QString& name) { return existing.contains(name); });
-        });
+        const auto found =
+            std::find_if(shot.marks.begin(), shot.marks.end(), [&](const PlacedMark& mark) {
+                return mark.shape == group.shape && !mark.controls.isEmpty() &&
+                       std::all_of(mark.controls.begin(), mark.controls.end(),
+                                   [&](const QString& name) { return existing.contains(name); });
+            });
         const bool expected = !existing.isEmpty() && (!group.afterResult || calculates);
         QVERIFY2((found != shot.marks.end()) == expected, qPrintable(text));
         if (found != shot.marks.end())
@@ -184,15 +194,19 @@ void TestHelpPictures::marksSitOnTheNamedControls() {
     // And they are drawn where they are said to be once the photograph is
     // scaled into the page, proportions kept and centred.
     const QSizeF source = shot.logicalSize();
-    const double scale = std::min(shown->width() / source.width(), shown->height() / source.height());
-    const QPointF offset((shown->width() - source.width() * scale) / 2, (shown->height() - source.height() * scale) / 2);
+    const double scale =
+        std::min(shown->width() / source.width(), shown->height() / source.height());
+    const QPointF offset((shown->width() - source.width() * scale) / 2,
+                         (shown->height() - source.height() * scale) / 2);
     QCOMPARE(shown->imageRect(), QRectF(offset, source * scale));
     const QImage drawn = shown->grab().toImage();
     for (const PlacedMark& mark : shot.marks) {
         const QRectF o = mark.outline;
-        for (const QPointF point : {QPointF(o.center().x(), o.top()), QPointF(o.center().x(), o.bottom()),
-                                    QPointF(o.left(), o.center().y()), QPointF(o.right(), o.center().y())})
-            QVERIFY2(redNear(drawn, offset + point * scale), qPrintable(mark.controls.join(QLatin1Char(','))));
+        for (const QPointF point :
+             {QPointF(o.center().x(), o.top()), QPointF(o.center().x(), o.bottom()),
+              QPointF(o.left(), o.center().y()), QPointF(o.right(), o.center().y())})
+            QVERIFY2(redNear(drawn, offset + point * scale),
+                     qPrintable(mark.controls.join(QLatin1Char(','))));
     }
 }
 
