@@ -209,28 +209,12 @@ void CalcWindow::btn3_Click() {
     control(QStringLiteral("txtNo"))->hide();
 }
 
-void CalcWindow::btn4_Click() { registry().show(QStringLiteral("Eksit")); }
+void CalcWindow::btn4_Click() { askToExit(); }
+void CalcWindow::mnuSpr_Click() { openHelp(descriptor_.helpFirst, descriptor_.staysOnHelp); }
+void CalcWindow::mnuProg_Click() { openAbout(); }
 
-void CalcWindow::mnuSpr_Click() {
-    if (!registry().knows(descriptor_.helpFirst))
-        return;
-    registry().show(descriptor_.helpFirst);
-    if (!descriptor_.staysOnHelp)
-        registry().hide(objectName());
-}
-
-void CalcWindow::mnuProg_Click() {
-    if (registry().knows(QStringLiteral("Prog")))
-        registry().show(QStringLiteral("Prog"));
-}
-
-void CalcWindow::selectAllOf(const QString& box) {
-    auto* edit = control<QLineEdit>(box);
-    edit->setSelection(0, static_cast<int>(edit->text().length()));
-}
-
-void CalcWindow::txtA_GotFocus() { selectAllOf(QStringLiteral("txtA")); }
-void CalcWindow::txtB_GotFocus() { selectAllOf(QStringLiteral("txtB")); }
-void CalcWindow::txtQ_GotFocus() { selectAllOf(QStringLiteral("txtQ")); }
+void CalcWindow::txtA_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtA"))->selectWhole(); }
+void CalcWindow::txtB_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtB"))->selectWhole(); }
+void CalcWindow::txtQ_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtQ"))->selectWhole(); }
 
 } // namespace talir::calcwin

@@ -52,6 +52,8 @@ class SelectAllLineEdit : public QLineEdit {
     Q_OBJECT
 public:
     using QLineEdit::QLineEdit;
+    // Selection start 0, selection length the text's length.
+    void selectWhole() { setSelection(0, static_cast<int>(text().length())); }
 signals:
     void gotFocus();
 

@@ -173,28 +173,11 @@ void PtldWindow::btn2_Click() {
     control(QStringLiteral("Image3"))->show();
 }
 
-void PtldWindow::btn4_Click() { registry().show(QStringLiteral("Eksit")); }
+void PtldWindow::btn4_Click() { askToExit(); }
+void PtldWindow::mnuSpr_Click() { openHelp(QStringLiteral("Help")); }
+void PtldWindow::mnuOpr_Click() { openAbout(); }
 
-void PtldWindow::mnuSpr_Click() {
-    if (!registry().knows(QStringLiteral("Help")))
-        return;
-    registry().show(QStringLiteral("Help"));
-    registry().hide(objectName());
-}
-
-void PtldWindow::mnuOpr_Click() {
-    if (registry().knows(QStringLiteral("Prog")))
-        registry().show(QStringLiteral("Prog"));
-}
-
-void PtldWindow::txtL_GotFocus() {
-    auto* box = control<QLineEdit>(QStringLiteral("txtL"));
-    box->setSelection(0, static_cast<int>(box->text().length()));
-}
-
-void PtldWindow::txtQ_GotFocus() {
-    auto* box = control<QLineEdit>(QStringLiteral("txtQ"));
-    box->setSelection(0, static_cast<int>(box->text().length()));
-}
+void PtldWindow::txtL_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtL"))->selectWhole(); }
+void PtldWindow::txtQ_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtQ"))->selectWhole(); }
 
 } // namespace talir::calcwin
