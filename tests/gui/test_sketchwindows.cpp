@@ -264,6 +264,19 @@ private slots:
         QVERIFY(body.width() < front.width());
         QVERIFY(inClient(drawing).contains(front.united(side).united(bottom)));
 
+        // The drawing shows the lines it reports.
+        const QImage picture =
+            window->control<SketchDrawing>(QStringLiteral("Image1"))->grab().toImage();
+        for (const auto which : {SketchDimension::OverallWidth, SketchDimension::OverallHeight,
+                                 SketchDimension::PartWidth, SketchDimension::PartHeight}) {
+            const QPoint probe = drawing->dimensionLine(which).pointAt(0.3).toPoint();
+            int darkest = 255;
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    darkest = std::min(darkest, qGray(picture.pixel(probe + QPoint(dx, dy))));
+            QVERIFY2(darkest < 160, "no dimension line where the drawing reports one");
+        }
+
         checkWidth(overallWidth, line(SketchDimension::OverallWidth), front, front.left(),
                    front.right());
         checkWidth(partWidth, line(SketchDimension::PartWidth), bottom, body.left(), body.right());
