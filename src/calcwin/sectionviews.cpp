@@ -70,7 +70,7 @@ void drawProfileView(QPainter& painter, const ProfileView& view) {
     painter.drawRect(view.body);
 
     for (const double hole : view.holes)
-        drawCentreLine(painter, across(view, view.flange, hole), 3.0);
+        drawCentreLine(painter, across(view, view.flange, hole), 2.0);
     const QRectF all = view.bounds();
     drawCentreLine(
         painter,

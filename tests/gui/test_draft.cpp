@@ -76,10 +76,10 @@ private slots:
         drawDimension(painter, {QPointF(20, 80), QPointF(180, 80), Qt::Horizontal, 40});
         painter.end();
         const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 160; };
-        QVERIFY(dark(100, 40));         // the dimension line
-        QVERIFY(dark(20, 60));          // an extension line
+        QVERIFY(dark(100, 40));                // the dimension line
+        QVERIFY(dark(20, 60));                 // an extension line
         QVERIFY(dark(23, 41) || dark(23, 39)); // the body of the left arrowhead
-        QVERIFY(!dark(100, 60));        // nothing between the line and the object
+        QVERIFY(!dark(100, 60));               // nothing between the line and the object
         QVERIFY(!dark(100, 20));
     }
 
@@ -102,8 +102,8 @@ private slots:
         // It meets the ends of its course and keeps within its amplitude.
         QVERIFY(QLineF(path.pointAtPercent(0), course.first()).length() < 0.01);
         QVERIFY(QLineF(path.pointAtPercent(1), course.last()).length() < 0.01);
-        QVERIFY(course.boundingRect().adjusted(-3.01, -3.01, 3.01, 3.01)
-                    .contains(path.boundingRect()));
+        QVERIFY(
+            course.boundingRect().adjusted(-3.01, -3.01, 3.01, 3.01).contains(path.boundingRect()));
     }
 
     void faceFields_data() {
@@ -171,14 +171,14 @@ private slots:
         const QSizeF window(824, 494);
         QTest::newRow("wide") << QSizeF(1250, 650) << FaceKind::WideBlades << Divider::None
                               << window;
-        QTest::newRow("tall") << QSizeF(650, 1250) << FaceKind::NarrowBlades
-                              << Divider::Horizontal << window;
-        QTest::newRow("square") << QSizeF(900, 900) << FaceKind::CrossedBlades
-                                << Divider::Vertical << window;
-        QTest::newRow("long strip") << QSizeF(3000, 300) << FaceKind::Mesh << Divider::None
-                                    << window;
-        QTest::newRow("large sheet") << QSizeF(1250, 650) << FaceKind::Perforation
-                                     << Divider::None << QSizeF(2400, 1600);
+        QTest::newRow("tall") << QSizeF(650, 1250) << FaceKind::NarrowBlades << Divider::Horizontal
+                              << window;
+        QTest::newRow("square") << QSizeF(900, 900) << FaceKind::CrossedBlades << Divider::Vertical
+                                << window;
+        QTest::newRow("long strip")
+            << QSizeF(3000, 300) << FaceKind::Mesh << Divider::None << window;
+        QTest::newRow("large sheet")
+            << QSizeF(1250, 650) << FaceKind::Perforation << Divider::None << QSizeF(2400, 1600);
     }
     void layout() {
         QFETCH(QSizeF, overall);
@@ -186,8 +186,8 @@ private slots:
         QFETCH(Divider, divider);
         QFETCH(QSizeF, sheet);
         const QSizeF textRoom(48, 16);
-        const SketchLayout sketch = layOutSketch(subject(overall, face, divider, true), sheet,
-                                                 textRoom);
+        const SketchLayout sketch =
+            layOutSketch(subject(overall, face, divider, true), sheet, textRoom);
 
         // Everything on the sheet, with room for the shelved texts.
         const QRectF page(QPointF(0, 0), sheet);
@@ -198,8 +198,7 @@ private slots:
 
         // The views keep the section's proportions and stay apart.
         const QRectF front = sketch.front.outline;
-        QVERIFY(qAbs(front.width() / front.height() - overall.width() / overall.height()) <
-                1e-9);
+        QVERIFY(qAbs(front.width() / front.height() - overall.width() / overall.height()) < 1e-9);
         QVERIFY(!overlap(front, sketch.side.bounds()));
         QVERIFY(!overlap(front, sketch.bottom.bounds()));
         QVERIFY(!overlap(sketch.side.bounds(), sketch.bottom.bounds()));
