@@ -9,6 +9,8 @@
 #include <QSvgRenderer>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace talir::calcwin {
 
 QFont helvetica(double points, bool bold, bool underline) {
@@ -27,6 +29,18 @@ QFont fontFor(const FontSpec& spec) {
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);
     return font;
+}
+
+// A label laid out for one line keeps its text on one line, and grows where
+// this platform's font needs a little more room than the layout gives it.
+void fitSingleLine(QLabel* label) {
+    const QFontMetrics metrics(label->font());
+    if (label->height() >= 2 * metrics.lineSpacing())
+        return;
+    label->setWordWrap(false);
+    const int width = std::max(label->width(), metrics.horizontalAdvance(label->text()) + 2);
+    const int height = std::max(label->height(), metrics.height());
+    label->resize(width, height);
 }
 
 QWidget* createControl(QWidget* parent, const ControlSpec& control) {
@@ -60,9 +74,11 @@ QWidget* createControl(QWidget* parent, const ControlSpec& control) {
         break;
     }
     widget->setObjectName(control.name);
-    widget->setGeometry(control.rect);
     if (control.font.points > 0 || control.font.bold || control.font.underline)
         widget->setFont(fontFor(control.font));
+    widget->setGeometry(control.rect);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        fitSingleLine(label);
     widget->setVisible(control.visible);
     return widget;
 }
@@ -72,7 +88,7 @@ void createControls(QWidget* parent, std::initializer_list<ControlSpec> controls
         createControl(parent, control);
 }
 
-void setTabOrder(QWidget* parent, std::initializer_list<const char*> names) {
+void setTabOrderOf(QWidget* parent, std::initializer_list<const char*> names) {
     QWidget* previous = nullptr;
     for (const char* name : names) {
         auto* widget = parent->findChild<QWidget*>(QString::fromLatin1(name));

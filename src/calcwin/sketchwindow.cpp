@@ -31,9 +31,7 @@ const QString longestExpectedSize = QStringLiteral(" 0000.0");
 QFont dimensionFont() {
     return helvetica(9.75);
 }
-QFont noteFont() {
-    return helvetica(9.75);
-}
+constexpr FontSpec noteFont{9.75};
 
 // An unknown name still gives a working window; it returns nowhere.
 const SketchSpec& specFor(const QString& name) {
@@ -75,7 +73,7 @@ void SketchWindow::buildControls(const SketchSpec& spec) {
     const QRect button(QPoint((client.width() - returnButton.width()) / 2,
                               client.height() - returnButtonFromBottom),
                        returnButton);
-    const int noteHeight = QFontMetrics(noteFont()).lineSpacing() * noteLines + 4;
+    const int noteHeight = QFontMetrics(fontFor(noteFont)).lineSpacing() * noteLines + 4;
     const QRect note(noteSideMargin, button.top() - margin - noteHeight,
                      client.width() - 2 * noteSideMargin, noteHeight);
     const QRect picture(margin, margin, client.width() - 2 * margin, note.top() - 2 * margin);
@@ -97,9 +95,9 @@ void SketchWindow::buildControls(const SketchSpec& spec) {
     partWidth_ = dimensionLabel(spec.labelPrefix + QStringLiteral("A"), this->client());
     partHeight_ = dimensionLabel(spec.labelPrefix + QStringLiteral("B"), this->client());
 
-    auto* text = qobject_cast<QLabel*>(createControl(
-        this->client(), {ControlSpec::Kind::Label, QStringLiteral("Label1"), spec.note, note}));
-    text->setFont(noteFont());
+    auto* text = qobject_cast<QLabel*>(
+        createControl(this->client(), {ControlSpec::Kind::Label, QStringLiteral("Label1"),
+                                       spec.note, note, noteFont}));
     text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     auto* back = qobject_cast<QPushButton*>(
