@@ -3,7 +3,7 @@
 #include "controls.h"
 #include "lineshape.h"
 #include "sketchdrawing.h"
-#include "sketchspecs.h"
+#include "sketchtable.h"
 #include "windowregistry.h"
 
 #include <QFontMetrics>
@@ -34,14 +34,14 @@ QFont dimensionFont() {
 constexpr FontSpec noteFont{9.75};
 
 // An unknown name still gives a working window; it returns nowhere.
-const SketchSpec& specFor(const QString& name) {
-    const SketchSpec* spec = findSketchSpec(name);
-    return spec ? *spec : sketchSpecs().front();
+const SketchDescription& describedOrFirst(const QString& name) {
+    const SketchDescription* sketch = findSketch(name);
+    return sketch ? *sketch : sketchTable().front();
 }
 
 FrameSpec frameFor(const QString& name) {
-    const SketchSpec& spec = specFor(name);
-    return {spec.caption, spec.client, {}, false, spec.centred};
+    const SketchDescription& sketch = describedOrFirst(name);
+    return {sketch.caption, sketch.client, {}, false, sketch.centred};
 }
 
 QLabel* dimensionLabel(const QString& name, QWidget* parent) {
@@ -57,19 +57,19 @@ QLabel* dimensionLabel(const QString& name, QWidget* parent) {
 
 SketchWindow::SketchWindow(const QString& name) : ToolWindow(frameFor(name)) {
     setObjectName(name);
-    const SketchSpec* spec = findSketchSpec(name);
-    if (spec)
-        returnTo_ = spec->returnTo;
+    const SketchDescription* sketch = findSketch(name);
+    if (sketch)
+        returnTo_ = sketch->returnTo;
     QPalette paper = palette();
     paper.setColor(QPalette::Window, Qt::white);
     setPalette(paper);
     setAutoFillBackground(true);
-    buildControls(spec ? *spec : specFor(name));
+    buildControls(sketch ? *sketch : describedOrFirst(name));
     placeDimensionLabels();
 }
 
-void SketchWindow::buildControls(const SketchSpec& spec) {
-    const QSize client = spec.client;
+void SketchWindow::buildControls(const SketchDescription& sketch) {
+    const QSize client = sketch.client;
     const QRect button(QPoint((client.width() - returnButton.width()) / 2,
                               client.height() - returnButtonFromBottom),
                        returnButton);
@@ -80,8 +80,8 @@ void SketchWindow::buildControls(const SketchSpec& spec) {
 
     QLabel sample(longestExpectedSize);
     sample.setFont(dimensionFont());
-    drawing_ =
-        new SketchDrawing(spec.subject, picture.size(), QSizeF(sample.sizeHint()), this->client());
+    drawing_ = new SketchDrawing(sketch.subject, picture.size(), QSizeF(sample.sizeHint()),
+                                 this->client());
     drawing_->setObjectName(QStringLiteral("Image1"));
     drawing_->move(picture.topLeft());
 
@@ -90,14 +90,14 @@ void SketchWindow::buildControls(const SketchSpec& spec) {
         leaderLines_[i] = new LineShape(this->client());
         leaderLines_[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
     }
-    overallWidth_ = dimensionLabel(spec.labelPrefix + QStringLiteral("A1"), this->client());
-    overallHeight_ = dimensionLabel(spec.labelPrefix + QStringLiteral("B1"), this->client());
-    partWidth_ = dimensionLabel(spec.labelPrefix + QStringLiteral("A"), this->client());
-    partHeight_ = dimensionLabel(spec.labelPrefix + QStringLiteral("B"), this->client());
+    overallWidth_ = dimensionLabel(sketch.labelPrefix + QStringLiteral("A1"), this->client());
+    overallHeight_ = dimensionLabel(sketch.labelPrefix + QStringLiteral("B1"), this->client());
+    partWidth_ = dimensionLabel(sketch.labelPrefix + QStringLiteral("A"), this->client());
+    partHeight_ = dimensionLabel(sketch.labelPrefix + QStringLiteral("B"), this->client());
 
     auto* text = qobject_cast<QLabel*>(
         createControl(this->client(), {ControlSpec::Kind::Label, QStringLiteral("Label1"),
-                                       spec.note, note, noteFont}));
+                                       sketch.note, note, noteFont}));
     text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     auto* back = qobject_cast<QPushButton*>(
@@ -157,8 +157,8 @@ void SketchWindow::btn3_Click() {
 const QStringList& sketchWindowNames() {
     static const QStringList names = [] {
         QStringList list;
-        for (const SketchSpec& spec : sketchSpecs())
-            list.append(spec.name);
+        for (const SketchDescription& sketch : sketchTable())
+            list.append(sketch.name);
         return list;
     }();
     return names;

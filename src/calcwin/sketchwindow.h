@@ -13,7 +13,7 @@ namespace talir::calcwin {
 
 class LineShape;
 class SketchDrawing;
-struct SketchSpec;
+struct SketchDescription;
 
 // A sketch window: the dimensioned drawing of one section of the grille just
 // calculated, with its four sizes written at the drawing's dimension lines,
@@ -36,7 +36,7 @@ public slots:
     void btn3_Click();
 
 private:
-    void buildControls(const SketchSpec& spec);
+    void buildControls(const SketchDescription& sketch);
     // The sizes stand at their dimension lines whatever their length: the
     // widths centred over their lines, the heights on their shelves.
     void placeDimensionLabels();

@@ -13,7 +13,7 @@ namespace talir::calcwin {
 
 enum class SectionShape { Wide, Tall, Square };
 
-struct SketchSpec {
+struct SketchDescription {
     QString name;
     QString caption;
     QString note;
@@ -28,8 +28,8 @@ struct SketchSpec {
 };
 
 // The sketch windows in the order the tool lists them.
-const QList<SketchSpec>& sketchSpecs();
+const QList<SketchDescription>& sketchTable();
 // nullptr for a name that is not a sketch window.
-const SketchSpec* findSketchSpec(const QString& name);
+const SketchDescription* findSketch(const QString& name);
 
 } // namespace talir::calcwin

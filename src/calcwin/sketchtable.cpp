@@ -1,4 +1,4 @@
-#include "sketchspecs.h"
+#include "sketchtable.h"
 
 namespace talir::calcwin {
 
@@ -114,22 +114,22 @@ QSizeF representativeSize(SectionShape shape) {
     return {900, 900};
 }
 
-SketchSpec specOf(const SketchRow& row) {
+SketchDescription describe(const SketchRow& row) {
     const SketchType& type = *row.type;
-    SketchSpec spec;
-    spec.name = QString::fromUtf16(row.name);
-    spec.caption = QString::fromUtf16(type.caption);
-    spec.note = QString::fromUtf16(type.note);
-    spec.returnTo = QString::fromUtf16(type.returnTo);
-    spec.shape = row.shape;
-    spec.subject.model = {representativeSize(row.shape), type.flange, type.flangeThickness,
-                          type.depth};
-    spec.subject.face = {type.face, row.divider};
-    spec.subject.fixingHoles = type.fixingHoles;
-    spec.client = row.client;
-    spec.centred = row.centred;
-    spec.labelPrefix = QString::fromUtf16(row.labelPrefix);
-    return spec;
+    SketchDescription sketch;
+    sketch.name = QString::fromUtf16(row.name);
+    sketch.caption = QString::fromUtf16(type.caption);
+    sketch.note = QString::fromUtf16(type.note);
+    sketch.returnTo = QString::fromUtf16(type.returnTo);
+    sketch.shape = row.shape;
+    sketch.subject.model = {representativeSize(row.shape), type.flange, type.flangeThickness,
+                            type.depth};
+    sketch.subject.face = {type.face, row.divider};
+    sketch.subject.fixingHoles = type.fixingHoles;
+    sketch.client = row.client;
+    sketch.centred = row.centred;
+    sketch.labelPrefix = QString::fromUtf16(row.labelPrefix);
+    return sketch;
 }
 
 using Shape = SectionShape;
@@ -161,20 +161,20 @@ const SketchRow rows[] = {
 
 } // namespace
 
-const QList<SketchSpec>& sketchSpecs() {
-    static const QList<SketchSpec> specs = [] {
-        QList<SketchSpec> list;
+const QList<SketchDescription>& sketchTable() {
+    static const QList<SketchDescription> table = [] {
+        QList<SketchDescription> list;
         for (const SketchRow& row : rows)
-            list.append(specOf(row));
+            list.append(describe(row));
         return list;
     }();
-    return specs;
+    return table;
 }
 
-const SketchSpec* findSketchSpec(const QString& name) {
-    for (const SketchSpec& spec : sketchSpecs())
-        if (spec.name == name)
-            return &spec;
+const SketchDescription* findSketch(const QString& name) {
+    for (const SketchDescription& sketch : sketchTable())
+        if (sketch.name == name)
+            return &sketch;
     return nullptr;
 }
 
