@@ -89,8 +89,10 @@ void CalcWindow::buildControls() {
     // The fixed captions of the panel are those every window and the
     // command-line companion share.
     for (const auto& line : calculators::panelLines())
-        if (auto* label = control<QLabel>(line.control); label && !line.caption.isEmpty())
+        if (auto* label = control<QLabel>(line.control); label && !line.caption.isEmpty()) {
             label->setText(line.caption);
+            fitText(label);
+        }
     for (const auto& extra : descriptor_.extras) {
         const Kind kind = extra.kind == calculators::ExtraControl::Kind::Option ? Kind::Option
                                                                                 : Kind::CheckBox;
@@ -166,13 +168,18 @@ void CalcWindow::applyResult(const core::Result& result) {
         setPanelVisible(false);
         message->setText(result.text(QStringLiteral("txtNo")));
         message->show();
+        fitText(message);
         return;
     }
     message->hide();
     setPanelVisible(true);
-    for (const auto& [name, text] : result.texts)
-        if (auto* label = control<QLabel>(name))
+    for (const auto& [name, text] : result.texts) {
+        if (auto* label = control<QLabel>(name)) {
             label->setText(text);
+            if (label->isVisible())
+                fitText(label);
+        }
+    }
     if (!result.flowShown)
         for (const QString& name : flowRow())
             if (QWidget* widget = control(name))
