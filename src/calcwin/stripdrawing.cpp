@@ -1,7 +1,9 @@
 #include "stripdrawing.h"
 
+#include "draft.h"
+#include "faces.h"
+
 #include <QPainter>
-#include <QPainterPath>
 
 namespace talir::calcwin {
 namespace {
@@ -29,59 +31,34 @@ Plan planFor(const QRect& area) {
     return {left, right, left + kEndWidth, right - kEndWidth};
 }
 
-void arrowHead(QPainter& p, QPointF tip, double direction) {
-    QPainterPath head;
-    head.moveTo(tip);
-    head.lineTo(tip + QPointF(9 * direction, -3));
-    head.lineTo(tip + QPointF(9 * direction, 3));
-    head.closeSubpath();
-    p.fillPath(head, Qt::black);
-}
-
-// A horizontal dimension line from x1 to x2 at height y, with extension lines
-// up or down to the edges it measures, left open where a text stands on it.
-void dimension(QPainter& p, int x1, int x2, int y, int edgeY, QRect gap = {}) {
+void wall(QPainter& p, const QRectF& r) {
     p.save();
-    p.setPen(QPen(Qt::black, 1));
-    p.drawLine(QPointF(x1, edgeY), QPointF(x1, y + (y > edgeY ? 4 : -4)));
-    p.drawLine(QPointF(x2, edgeY), QPointF(x2, y + (y > edgeY ? 4 : -4)));
-    if (gap.isNull()) {
-        p.drawLine(QPointF(x1, y), QPointF(x2, y));
-    } else {
-        p.drawLine(QPointF(x1, y), QPointF(gap.left() - 4, y));
-        p.drawLine(QPointF(gap.right() + 4, y), QPointF(x2, y));
-    }
-    arrowHead(p, QPointF(x1, y), 1);
-    arrowHead(p, QPointF(x2, y), -1);
-    p.restore();
-}
-
-void wall(QPainter& p, const QRect& r) {
-    p.save();
-    p.setPen(QPen(Qt::black, 1.2));
+    p.setPen(draftPen(LineKind::Contour));
     p.drawRect(r);
     p.setClipRect(r);
-    p.setPen(QPen(Qt::black, 0.6));
-    for (int x = r.left() - r.height(); x < r.right(); x += 7)
-        p.drawLine(x, r.bottom(), x + r.height(), r.top());
+    p.setPen(draftPen(LineKind::Thin));
+    for (double x = r.left() - r.height(); x < r.right(); x += 7)
+        p.drawLine(QPointF(x, r.bottom()), QPointF(x + r.height(), r.top()));
     p.restore();
 }
 
+// One section seen from the front: frame, narrow blades and its supports.
 void section(QPainter& p, const QRectF& r, int supports) {
     p.save();
-    p.setPen(QPen(Qt::black, 1.4));
-    p.setBrush(QColor(0xf4, 0xf6, 0xf8));
+    p.setPen(draftPen(LineKind::Contour));
     p.drawRect(r);
-    p.setPen(QPen(Qt::black, 0.5));
     const QRectF field = r.adjusted(4, 4, -4, -4);
-    for (double y = field.top() + 3; y < field.bottom(); y += 4)
-        p.drawLine(QPointF(field.left(), y), QPointF(field.right(), y));
-    p.setPen(QPen(Qt::black, 1.2));
+    drawNarrowBlades(p, field, 4);
+    p.setPen(draftPen(LineKind::Contour));
     for (int i = 1; i <= supports; ++i) {
         const double x = field.left() + field.width() * i / (supports + 1);
         p.drawLine(QPointF(x, field.top()), QPointF(x, field.bottom()));
     }
     p.restore();
+}
+
+Dimension across(double from, double to, double edgeY, double at) {
+    return {QPointF(from, edgeY), QPointF(to, edgeY), Qt::Horizontal, at};
 }
 
 } // namespace
@@ -119,8 +96,8 @@ void StripDrawing::paintEvent(QPaintEvent*) {
     const Plan plan = planFor(rect());
     const int stripBottom = kStripTop + kStripHeight;
 
-    wall(p, QRect(rect().left() + 2, kStripTop - 14, kWallWidth, kStripHeight + 28));
-    wall(p, QRect(rect().right() - kWallWidth - 2, kStripTop - 14, kWallWidth, kStripHeight + 28));
+    wall(p, QRectF(rect().left() + 2, kStripTop - 14, kWallWidth, kStripHeight + 28));
+    wall(p, QRectF(rect().right() - kWallWidth - 2, kStripTop - 14, kWallWidth, kStripHeight + 28));
 
     section(p, QRectF(plan.left, kStripTop, kEndWidth, kStripHeight), 2);
     const double middleWidth = double(plan.rightEnd - plan.leftEnd) / kMiddleCount;
@@ -128,13 +105,12 @@ void StripDrawing::paintEvent(QPaintEvent*) {
         section(p, QRectF(plan.leftEnd + i * middleWidth, kStripTop, middleWidth, kStripHeight), 3);
     section(p, QRectF(plan.rightEnd, kStripTop, kEndWidth, kStripHeight), 2);
 
-    // The overall size, open where the typed width stands on it.
-    dimension(p, plan.left, plan.right, kOverallDimY, stripBottom, overallLabel());
-
+    // The overall size; the typed width stands on its line.
+    drawDimension(p, across(plan.left, plan.right, stripBottom, kOverallDimY));
     if (sectionDimensions_) {
-        dimension(p, plan.left, plan.leftEnd, kSectionDimY, kStripTop);
-        dimension(p, plan.leftEnd, plan.rightEnd, kSectionDimY, kStripTop);
-        dimension(p, plan.rightEnd, plan.right, kSectionDimY, kStripTop);
+        drawDimension(p, across(plan.left, plan.leftEnd, kStripTop, kSectionDimY));
+        drawDimension(p, across(plan.leftEnd, plan.rightEnd, kStripTop, kSectionDimY));
+        drawDimension(p, across(plan.rightEnd, plan.right, kStripTop, kSectionDimY));
     }
 }
 
