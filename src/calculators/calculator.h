@@ -59,7 +59,7 @@ const std::vector<WindowDescriptor>& patternWindows();
 const WindowDescriptor* findPatternWindow(QStringView name);
 
 // The calculation behind a window name, ПТ-ЛД included; nullptr for a name
-// that is no calculation window or a type not built yet.
+// that is no calculation window.
 Calculate calculatorFor(QStringView window);
 
 // The names of all ten calculation windows.
