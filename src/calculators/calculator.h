@@ -33,6 +33,10 @@ struct ExtraControl {
     QString text;
     QRect rect;       // left, top, width, height at 96 dpi
     bool checked;     // initial state
+    // Clicking an option button closes one window and shows another (the
+    // two ПТ-Д6 windows switch to each other); empty names do nothing.
+    QString closes = {};
+    QString shows = {};
 };
 
 // Everything that distinguishes one window of the shared calculation-window
@@ -50,7 +54,9 @@ struct WindowDescriptor {
     QString helpFirst;       // first and second help page
     QString helpSecond;
     std::vector<ExtraControl> extras;
-    Calculate calculate;     // nullptr while the type has no calculator
+    Calculate calculate;     // the type's calculation
+    // The mesh twin of ПТ-Д6 stays on screen behind its help page.
+    bool staysOnHelp = false;
 };
 
 // The nine windows of the shared layout, in the order of the type list plus

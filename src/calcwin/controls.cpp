@@ -9,7 +9,13 @@
 #include <QSvgRenderer>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace talir::calcwin {
+
+namespace {
+constexpr double kDefaultPoints = 8.25;
+}
 
 QFont helvetica(double points, bool bold, bool underline) {
     QFont font(QStringLiteral("Helvetica"));
@@ -23,10 +29,28 @@ QFont helvetica(double points, bool bold, bool underline) {
 QFont fontFor(const FontSpec& spec) {
     if (spec.points > 0)
         return helvetica(spec.points, spec.bold, spec.underline);
-    QFont font;
+    QFont font = helvetica(kDefaultPoints);
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);
     return font;
+}
+
+// A label laid out for one line keeps its text on one line and grows wider
+// where this platform's font needs more room than the layout gives; a label
+// laid out for several lines wraps and grows taller instead.
+void fitText(QLabel* label) {
+    const QFontMetrics metrics(label->font());
+    if (2 * label->height() >= 3 * metrics.lineSpacing()) {
+        label->setWordWrap(true);
+        const int needed = label->heightForWidth(label->width());
+        if (needed > label->height())
+            label->resize(label->width(), needed);
+        return;
+    }
+    label->setWordWrap(false);
+    const int width = std::max(label->width(), metrics.horizontalAdvance(label->text()) + 2);
+    const int height = std::max(label->height(), metrics.height());
+    label->resize(width, height);
 }
 
 QWidget* createControl(QWidget* parent, const ControlSpec& control) {
@@ -60,9 +84,11 @@ QWidget* createControl(QWidget* parent, const ControlSpec& control) {
         break;
     }
     widget->setObjectName(control.name);
-    widget->setGeometry(control.rect);
     if (control.font.points > 0 || control.font.bold || control.font.underline)
         widget->setFont(fontFor(control.font));
+    widget->setGeometry(control.rect);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        fitText(label);
     widget->setVisible(control.visible);
     return widget;
 }
@@ -72,7 +98,7 @@ void createControls(QWidget* parent, std::initializer_list<ControlSpec> controls
         createControl(parent, control);
 }
 
-void setTabOrder(QWidget* parent, std::initializer_list<const char*> names) {
+void setTabOrderOf(QWidget* parent, std::initializer_list<const char*> names) {
     QWidget* previous = nullptr;
     for (const char* name : names) {
         auto* widget = parent->findChild<QWidget*>(QString::fromLatin1(name));

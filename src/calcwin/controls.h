@@ -5,6 +5,7 @@
 // positions stay data.
 
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRect>
 #include <QString>
@@ -38,8 +39,12 @@ struct ControlSpec {
 void createControls(QWidget* parent, std::initializer_list<ControlSpec> controls);
 QWidget* createControl(QWidget* parent, const ControlSpec& control);
 
+// Makes a label's text fit: a label meant for one line grows wider, one meant
+// for several lines wraps and grows taller. Call it again after a new text.
+void fitText(QLabel* label);
+
 // Tab order: the named children, in the order given.
-void setTabOrder(QWidget* parent, std::initializer_list<const char*> names);
+void setTabOrderOf(QWidget* parent, std::initializer_list<const char*> names);
 
 // A text box that selects its whole text whenever it gets the focus, by mouse
 // or keyboard, so that typing replaces the old value.

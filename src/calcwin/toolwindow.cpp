@@ -1,5 +1,6 @@
 #include "toolwindow.h"
 
+#include "controls.h"
 #include "windowregistry.h"
 
 #include <QApplication>
@@ -23,6 +24,8 @@ ToolWindow::ToolWindow(const FrameSpec& frame, QWidget* parent)
     if (!frame.icon.isEmpty())
         setWindowIcon(QIcon(frame.icon));
 
+    // The tool's default face: controls without a font of their own use it.
+    client_->setFont(helvetica(8.25));
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(frame.client);
     auto* layout = new QVBoxLayout(this);

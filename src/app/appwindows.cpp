@@ -1,0 +1,25 @@
+#include "appwindows.h"
+
+#include "calcwin/calcwindow.h"
+#include "calcwin/ptldwindow.h"
+#include "calcwin/sketchwindow.h"
+#include "calcwin/windowregistry.h"
+#include "calculators/calculator.h"
+#include "eksitwindow.h"
+#include "startwindow.h"
+
+namespace talir::app {
+
+void registerWindows() {
+    auto& registry = calcwin::registry();
+    registry.addFactory(QStringLiteral("Start"), [] { return new StartWindow; });
+    registry.addFactory(QStringLiteral("Eksit"), [] { return new EksitWindow; });
+    for (const auto& descriptor : calculators::patternWindows())
+        registry.addFactory(descriptor.name,
+                            [&descriptor] { return new calcwin::CalcWindow(descriptor); });
+    registry.addFactory(QStringLiteral("PTLD"), [] { return new calcwin::PtldWindow; });
+    for (const QString& name : calcwin::sketchWindowNames())
+        registry.addFactory(name, [name] { return new calcwin::SketchWindow(name); });
+}
+
+} // namespace talir::app
