@@ -4,6 +4,7 @@
 #include "helppages.h"
 
 #include "calcwin/calcwindow.h"
+#include "calcwin/ptldwindow.h"
 #include "calcwin/sketchwindow.h"
 #include "calcwin/windowregistry.h"
 #include "calculators/calculator.h"
@@ -19,12 +20,7 @@ void registerWindows() {
     for (const auto& descriptor : calculators::patternWindows())
         registry.addFactory(descriptor.name,
                             [&descriptor] { return new calcwin::CalcWindow(descriptor); });
-    // The strip window keeps its own layout; until it is built it opens with
-    // its caption only.
-    registry.addFactory(QStringLiteral("PTLD"), [] {
-        return new calcwin::ToolWindow({QStringLiteral("ПОДБОР СОСТАВНЫХ РЕШЕТОК ТАЛИР ПТ-ЛД"),
-                                        QSize(761, 524), QStringLiteral(":/emblem.svg")});
-    });
+    registry.addFactory(QStringLiteral("PTLD"), [] { return new calcwin::PtldWindow; });
     for (const QString& name : calcwin::sketchWindowNames())
         registry.addFactory(name, [name] { return new calcwin::SketchWindow(name); });
     for (const HelpPageSpec& page : helpPages())

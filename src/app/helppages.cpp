@@ -166,7 +166,7 @@ HelpPageSpec stripPage() {
           example,
           {},
           {},
-          {{Shape::Ellipse, {"txtL"}}, {Shape::Ellipse, {"txtB"}}, {Shape::Ellipse, {"txtQ"}}}}},
+          {{Shape::Ellipse, {"txtL"}}, {Shape::Ellipse, {"txtB", "txtQ"}}}}},
         {"Image2",
          {520, 216, 476, 299},
          {"PTLD", example, "btnpodb", {}, {{Shape::Frame, drawing}, {Shape::Frame, results}}}},

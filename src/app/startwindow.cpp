@@ -74,18 +74,8 @@ void StartWindow::Command1_Click() {
             registry().hide(window);
 }
 
-void StartWindow::btn4_Click() { registry().show(QStringLiteral("Eksit")); }
-
-void StartWindow::mnuSpravka_Click() {
-    if (!registry().knows(QStringLiteral("HelpStart")))
-        return;
-    registry().show(QStringLiteral("HelpStart"));
-    registry().hide(objectName());
-}
-
-void StartWindow::mnuProg_Click() {
-    if (registry().knows(QStringLiteral("Prog")))
-        registry().show(QStringLiteral("Prog"));
-}
+void StartWindow::btn4_Click() { askToExit(); }
+void StartWindow::mnuSpravka_Click() { openHelp(QStringLiteral("HelpStart")); }
+void StartWindow::mnuProg_Click() { openAbout(); }
 
 } // namespace talir::app

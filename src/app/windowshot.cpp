@@ -20,6 +20,7 @@ namespace {
 const QColor kMarkRed(220, 0, 0);
 constexpr double kMarkPen = 3.0;
 constexpr double kFrameRoom = 6.0;
+constexpr double kLeastRoom = 6.0; // beyond the ends of the longer side of an ellipse's controls
 
 template <typename T = QWidget> T* find(QWidget& window, const QString& name) {
     return window.findChild<T*>(name);
@@ -93,7 +94,8 @@ void paintOpenList(QPainter& painter, const QRect& area, const QComboBox& list) 
     }
 }
 
-std::vector<PlacedMark> placeMarks(QWidget& window, const std::vector<Mark>& marks, QPoint origin) {
+std::vector<PlacedMark> placeMarks(QWidget& window, const std::vector<Mark>& marks, QPoint origin,
+                                   const QRectF& bounds) {
     std::vector<PlacedMark> placed;
     for (const Mark& mark : marks) {
         PlacedMark result{mark.shape, {}, {}, {}};
@@ -108,7 +110,7 @@ std::vector<PlacedMark> placeMarks(QWidget& window, const std::vector<Mark>& mar
             continue;
         result.outline =
             mark.shape == Mark::Shape::Ellipse
-                ? ellipseAround(result.around)
+                ? ellipseAround(result.around, bounds)
                 : result.around.adjusted(-kFrameRoom, -kFrameRoom, kFrameRoom, kFrameRoom);
         placed.push_back(result);
     }
@@ -129,19 +131,23 @@ void paintMarks(QPainter& painter, const std::vector<PlacedMark>& marks) {
 
 } // namespace
 
-QRectF ellipseAround(const QRectF& rect) {
-    // Give the longer side a little room, then make the shorter axis just
-    // long enough for the corners: (w/2)²/a² + (h/2)²/b² = 1.
+QRectF ellipseAround(const QRectF& rect, const QRectF& bounds) {
+    // Give the longer side some room, as far as the picture reaches, then
+    // make the shorter axis just long enough for the corners:
+    // (w/2)²/a² + (h/2)²/b² = 1.
     const bool wide = rect.width() >= rect.height();
     const double longHalf = (wide ? rect.width() : rect.height()) / 2;
     const double shortHalf = (wide ? rect.height() : rect.width()) / 2;
-    const double longAxis = longHalf + std::max(8.0, 0.16 * longHalf);
+    const QPointF centre = rect.center();
+    const double reach = wide ? std::min(centre.x() - bounds.left(), bounds.right() - centre.x())
+                              : std::min(centre.y() - bounds.top(), bounds.bottom() - centre.y());
+    const double longAxis = std::clamp(reach - kMarkPen, longHalf + kLeastRoom,
+                                       longHalf + std::max(kLeastRoom, 0.4 * longHalf));
     const double ratio = longHalf / longAxis;
     const double shortAxis = shortHalf / std::sqrt(1 - ratio * ratio);
-    const double room = kMarkPen;
-    const double a = (wide ? longAxis : shortAxis) + room;
-    const double b = (wide ? shortAxis : longAxis) + room;
-    return QRectF(rect.center().x() - a, rect.center().y() - b, 2 * a, 2 * b);
+    const double a = (wide ? longAxis : shortAxis) + kMarkPen;
+    const double b = (wide ? shortAxis : longAxis) + kMarkPen;
+    return QRectF(centre.x() - a, centre.y() - b, 2 * a, 2 * b);
 }
 
 WindowShot takeShot(const ShotRecipe& recipe) {
@@ -176,7 +182,7 @@ WindowShot takeShot(const ShotRecipe& recipe) {
     shot.image = QImage(content.size() * ratio, QImage::Format_ARGB32_Premultiplied);
     shot.image.setDevicePixelRatio(ratio);
     shot.image.fill(Qt::transparent);
-    shot.marks = placeMarks(*window, recipe.marks, origin);
+    shot.marks = placeMarks(*window, recipe.marks, origin, QRectF(content));
 
     QPainter painter(&shot.image);
     paintTitleBar(painter, QRect(frame.topLeft(), QSize(frame.width(), kShotTitleBar)), *window);

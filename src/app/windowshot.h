@@ -57,8 +57,8 @@ inline constexpr int kShotMargin = 12;
 
 WindowShot takeShot(const ShotRecipe& recipe);
 
-// The smallest ellipse of the marks' shape that passes outside every corner
-// of the rectangle with a little room to spare.
-QRectF ellipseAround(const QRectF& rect);
+// An ellipse that passes just outside every corner of the rectangle, with
+// room at the ends of its longer side as far as the bounds allow.
+QRectF ellipseAround(const QRectF& rect, const QRectF& bounds);
 
 } // namespace talir::app

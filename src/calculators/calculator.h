@@ -54,7 +54,7 @@ struct WindowDescriptor {
     QString helpFirst;       // first and second help page
     QString helpSecond;
     std::vector<ExtraControl> extras;
-    Calculate calculate;     // nullptr while the type has no calculator
+    Calculate calculate;     // the type's calculation
     // The mesh twin of ПТ-Д6 stays on screen behind its help page.
     bool staysOnHelp = false;
 };
@@ -65,7 +65,7 @@ const std::vector<WindowDescriptor>& patternWindows();
 const WindowDescriptor* findPatternWindow(QStringView name);
 
 // The calculation behind a window name, ПТ-ЛД included; nullptr for a name
-// that is no calculation window or a type not built yet.
+// that is no calculation window.
 Calculate calculatorFor(QStringView window);
 
 // The names of all ten calculation windows.

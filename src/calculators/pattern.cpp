@@ -3,6 +3,8 @@
 #include "core/limits.h"
 #include "core/numbers.h"
 
+#include <cmath>
+
 namespace talir::calculators {
 
 using core::Fixed4;
@@ -68,6 +70,23 @@ Result compositeResult(const SectionPanel& panel, double flow, const QString& sk
     if (panel.jetThrow)
         result.set(QStringLiteral("txtL02"), figureText(QStringLiteral("L02="), *panel.jetThrow));
     return result;
+}
+
+Fixed4 totalFreeArea(Fixed4 freeArea, float count) {
+    return core::F(freeArea.toDouble() * count);
+}
+
+Fixed4 louvrePressureDrop(double flow, Fixed4 totalFreeArea) {
+    const double q = flow / 3600;
+    const double so = totalFreeArea.toDouble();
+    return core::F(1.2 * (q * q) / (so * so));
+}
+
+JetFigures jetFigures(double flow, Fixed4 totalFreeArea) {
+    const double q = flow / 3600;
+    const double so = totalFreeArea.toDouble();
+    const double v = q / so;
+    return {core::F(0.411 * (v * v)), core::F(13.72068 * q / std::sqrt(so))};
 }
 
 QString sketchForShape(Fixed4 width, Fixed4 height, const QString& wide, const QString& tall,

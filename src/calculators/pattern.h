@@ -51,6 +51,22 @@ struct SectionPanel {
 // are shown for a non-zero air flow only.
 core::Result compositeResult(const SectionPanel& panel, double flow, const QString& sketch);
 
+// Total free area of all sections: So = F(Fcc × N), from the stored Fcc.
+core::Fixed4 totalFreeArea(core::Fixed4 freeArea, float count);
+
+// Pressure drop of the louvre grilles (ПТ-Д5, ПТ-Д6), p = 1.2·q²/So², with
+// q = Q / 3600 the air flow in m³/s and So the total free area.
+core::Fixed4 louvrePressureDrop(double flow, core::Fixed4 totalFreeArea);
+
+// Pressure drop and jet throw of the blade, mesh and perforated grilles:
+// p = 0.411·(q/So)² and L02 = 13.72068·q/√So, the distance at which the
+// jet's velocity has fallen to 0.2 m/s.
+struct JetFigures {
+    core::Fixed4 pressureDrop;
+    core::Fixed4 jetThrow;
+};
+JetFigures jetFigures(double flow, core::Fixed4 totalFreeArea);
+
 // The sketch that fits the section's shape: wider than tall, taller than
 // wide, square.
 QString sketchForShape(core::Fixed4 width, core::Fixed4 height, const QString& wide,

@@ -1,6 +1,12 @@
 #include "calculator.h"
 
 #include "ptd5.h"
+#include "ptd6.h"
+#include "ptf.h"
+#include "ptl.h"
+#include "ptld.h"
+#include "ptm.h"
+#include "ptmw.h"
 
 namespace talir::calculators {
 namespace {
@@ -21,16 +27,16 @@ std::vector<WindowDescriptor> makePatternWindows() {
     return {
         {QStringLiteral("PTL"), caption("ПТ-Л"), kMountingWidth, kMountingHeight, true, true,
          QStringLiteral("mnuHelp"), QStringLiteral("mnuSpr"), QStringLiteral("mnuProg"),
-         QStringLiteral("HelpL"), QStringLiteral("HelpL1"), {}, nullptr},
+         QStringLiteral("HelpL"), QStringLiteral("HelpL1"), {}, &calculatePtl},
         {QStringLiteral("PTLW"), caption("ПТ-ЛШ"), kMountingWidth, kMountingHeight, true, false,
          QStringLiteral("mnuHelpLW"), QStringLiteral("mnuSprLW"), QStringLiteral("mnuProgLW"),
-         QStringLiteral("HelpLW"), QStringLiteral("HelpLW1"), {}, nullptr},
+         QStringLiteral("HelpLW"), QStringLiteral("HelpLW1"), {}, &calculatePtlw},
         {QStringLiteral("PTM"), caption("ПТ-М"), kNominalWidth, kNominalHeight, true, false,
          QStringLiteral("mnuHelp"), QStringLiteral("mnuSpr"), QStringLiteral("mnuProg"),
-         QStringLiteral("HelpM"), QStringLiteral("HelpM1"), {}, nullptr},
+         QStringLiteral("HelpM"), QStringLiteral("HelpM1"), {}, &calculatePtm},
         {QStringLiteral("PTMW"), caption("ПТ-МШ"), kNominalWidth, kNominalHeight, true, false,
          QStringLiteral("mnuHelpMW"), QStringLiteral("mnuSprMW"), QStringLiteral("mnuProgMW"),
-         QStringLiteral("HelpMW"), QStringLiteral("HelpMW1"), {}, nullptr},
+         QStringLiteral("HelpMW"), QStringLiteral("HelpMW1"), {}, &calculatePtmw},
         {QStringLiteral("PTD5"), caption("ПТ-Д5"), kOpeningWidth, kOpeningHeight, false, true,
          QStringLiteral("mnuHelpD5"), QStringLiteral("mnuSprD5"), QStringLiteral("mnuProgD5"),
          QStringLiteral("HelpD5"), QStringLiteral("HelpD51"), {}, &calculatePtd5},
@@ -41,24 +47,24 @@ std::vector<WindowDescriptor> makePatternWindows() {
            QStringLiteral("PTD6set"), QStringLiteral("PTD6")},
           {Kind::Option, QStringLiteral("Option2"), QStringLiteral("С сеткой"), {16, 288, 81, 17}, false,
            QStringLiteral("PTD6"), QStringLiteral("PTD6set")}},
-         nullptr},
+         &calculatePtd6},
         {QStringLiteral("PTD6set"), caption("ПТ-Д6 с сеткой"), kOpeningWidth, kOpeningHeight, false,
          false, QStringLiteral("mnuHelpD6"), QStringLiteral("mnuSprD6"), QStringLiteral("mnuProgD6"),
          QStringLiteral("HelpD6"), QStringLiteral("HelpD61"),
          {{Kind::Option, QStringLiteral("Bezset"), QStringLiteral("Без сетки"), {24, 256, 97, 13}, false,
            QStringLiteral("PTD6set"), QStringLiteral("PTD6")},
           {Kind::Option, QStringLiteral("Option1"), QStringLiteral("С сеткой"), {24, 272, 97, 13}, true}},
-         nullptr, true},
+         &calculatePtd6Mesh, true},
         {QStringLiteral("PTF"), caption("ПТ-Ф"), kOpeningWidth, kOpeningHeight, true, false,
          QStringLiteral("mnuHelp"), QStringLiteral("mnuSpr"), QStringLiteral("mnuProg"),
          QStringLiteral("HelpF"), QStringLiteral("HelpF1"),
          {{Kind::CheckBox, QStringLiteral("F1"), QStringLiteral("Решетка ПТ-Ф1"), {16, 272, 129, 17}, false}},
-         nullptr},
+         &calculatePtf},
         {QStringLiteral("PTJ"), caption("ПТ-Ж"), kOpeningWidth, kOpeningHeight, true, false,
          QStringLiteral("mnuHelp"), QStringLiteral("mnuSpr"), QStringLiteral("mnuProg"),
          QStringLiteral("HelpJ"), QStringLiteral("HelpJ1"),
          {{Kind::CheckBox, QStringLiteral("J1"), QStringLiteral("Решетка ПТ-Ж1"), {16, 272, 129, 17}, false}},
-         nullptr},
+         &calculatePtj},
     };
 }
 
@@ -79,6 +85,8 @@ const WindowDescriptor* findPatternWindow(QStringView name) {
 Calculate calculatorFor(QStringView window) {
     if (const auto* descriptor = findPatternWindow(window))
         return descriptor->calculate;
+    if (window == u"PTLD")
+        return &calculatePtld;
     return nullptr;
 }
 

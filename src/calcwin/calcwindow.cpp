@@ -89,8 +89,10 @@ void CalcWindow::buildControls() {
     // The fixed captions of the panel are those every window and the
     // command-line companion share.
     for (const auto& line : calculators::panelLines())
-        if (auto* label = control<QLabel>(line.control); label && !line.caption.isEmpty())
+        if (auto* label = control<QLabel>(line.control); label && !line.caption.isEmpty()) {
             label->setText(line.caption);
+            fitText(label);
+        }
     for (const auto& extra : descriptor_.extras) {
         const Kind kind = extra.kind == calculators::ExtraControl::Kind::Option ? Kind::Option
                                                                                 : Kind::CheckBox;
@@ -166,13 +168,18 @@ void CalcWindow::applyResult(const core::Result& result) {
         setPanelVisible(false);
         message->setText(result.text(QStringLiteral("txtNo")));
         message->show();
+        fitText(message);
         return;
     }
     message->hide();
     setPanelVisible(true);
-    for (const auto& [name, text] : result.texts)
-        if (auto* label = control<QLabel>(name))
+    for (const auto& [name, text] : result.texts) {
+        if (auto* label = control<QLabel>(name)) {
             label->setText(text);
+            if (label->isVisible())
+                fitText(label);
+        }
+    }
     if (!result.flowShown)
         for (const QString& name : flowRow())
             if (QWidget* widget = control(name))
@@ -202,28 +209,12 @@ void CalcWindow::btn3_Click() {
     control(QStringLiteral("txtNo"))->hide();
 }
 
-void CalcWindow::btn4_Click() { registry().show(QStringLiteral("Eksit")); }
+void CalcWindow::btn4_Click() { askToExit(); }
+void CalcWindow::mnuSpr_Click() { openHelp(descriptor_.helpFirst, descriptor_.staysOnHelp); }
+void CalcWindow::mnuProg_Click() { openAbout(); }
 
-void CalcWindow::mnuSpr_Click() {
-    if (!registry().knows(descriptor_.helpFirst))
-        return;
-    registry().show(descriptor_.helpFirst);
-    if (!descriptor_.staysOnHelp)
-        registry().hide(objectName());
-}
-
-void CalcWindow::mnuProg_Click() {
-    if (registry().knows(QStringLiteral("Prog")))
-        registry().show(QStringLiteral("Prog"));
-}
-
-void CalcWindow::selectAllOf(const QString& box) {
-    auto* edit = control<QLineEdit>(box);
-    edit->setSelection(0, static_cast<int>(edit->text().length()));
-}
-
-void CalcWindow::txtA_GotFocus() { selectAllOf(QStringLiteral("txtA")); }
-void CalcWindow::txtB_GotFocus() { selectAllOf(QStringLiteral("txtB")); }
-void CalcWindow::txtQ_GotFocus() { selectAllOf(QStringLiteral("txtQ")); }
+void CalcWindow::txtA_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtA"))->selectWhole(); }
+void CalcWindow::txtB_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtB"))->selectWhole(); }
+void CalcWindow::txtQ_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtQ"))->selectWhole(); }
 
 } // namespace talir::calcwin

@@ -35,7 +35,6 @@ private:
     // The one place where a calculation's outcome reaches the widgets.
     void applyResult(const core::Result& result);
     void setPanelVisible(bool visible);
-    void selectAllOf(const QString& box);
 
     const calculators::WindowDescriptor& descriptor_;
     QString sketch_; // the sketch of the last composite result

@@ -13,6 +13,10 @@
 
 namespace talir::calcwin {
 
+namespace {
+constexpr double kDefaultPoints = 8.25;
+}
+
 QFont helvetica(double points, bool bold, bool underline) {
     QFont font(QStringLiteral("Helvetica"));
     font.setStyleHint(QFont::Helvetica);
@@ -25,18 +29,24 @@ QFont helvetica(double points, bool bold, bool underline) {
 QFont fontFor(const FontSpec& spec) {
     if (spec.points > 0)
         return helvetica(spec.points, spec.bold, spec.underline);
-    QFont font;
+    QFont font = helvetica(kDefaultPoints);
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);
     return font;
 }
 
-// A label laid out for one line keeps its text on one line, and grows where
-// this platform's font needs a little more room than the layout gives it.
-void fitSingleLine(QLabel* label) {
+// A label laid out for one line keeps its text on one line and grows wider
+// where this platform's font needs more room than the layout gives; a label
+// laid out for several lines wraps and grows taller instead.
+void fitText(QLabel* label) {
     const QFontMetrics metrics(label->font());
-    if (label->height() >= 2 * metrics.lineSpacing())
+    if (2 * label->height() >= 3 * metrics.lineSpacing()) {
+        label->setWordWrap(true);
+        const int needed = label->heightForWidth(label->width());
+        if (needed > label->height())
+            label->resize(label->width(), needed);
         return;
+    }
     label->setWordWrap(false);
     const int width = std::max(label->width(), metrics.horizontalAdvance(label->text()) + 2);
     const int height = std::max(label->height(), metrics.height());
@@ -78,7 +88,7 @@ QWidget* createControl(QWidget* parent, const ControlSpec& control) {
         widget->setFont(fontFor(control.font));
     widget->setGeometry(control.rect);
     if (auto* label = qobject_cast<QLabel*>(widget))
-        fitSingleLine(label);
+        fitText(label);
     widget->setVisible(control.visible);
     return widget;
 }

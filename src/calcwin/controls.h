@@ -39,9 +39,9 @@ struct ControlSpec {
 void createControls(QWidget* parent, std::initializer_list<ControlSpec> controls);
 QWidget* createControl(QWidget* parent, const ControlSpec& control);
 
-// Keeps a label meant for one line on one line, wide and tall enough for its
-// text in its font.
-void fitSingleLine(QLabel* label);
+// Makes a label's text fit: a label meant for one line grows wider, one meant
+// for several lines wraps and grows taller. Call it again after a new text.
+void fitText(QLabel* label);
 
 // Tab order: the named children, in the order given.
 void setTabOrderOf(QWidget* parent, std::initializer_list<const char*> names);
@@ -52,6 +52,8 @@ class SelectAllLineEdit : public QLineEdit {
     Q_OBJECT
 public:
     using QLineEdit::QLineEdit;
+    // Selection start 0, selection length the text's length.
+    void selectWhole() { setSelection(0, static_cast<int>(text().length())); }
 signals:
     void gotFocus();
 

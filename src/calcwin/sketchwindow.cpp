@@ -1,50 +1,166 @@
-// Minimal sketch window until the drawings arrive: caption, labels, note and
-// the return button.
 #include "sketchwindow.h"
 
 #include "controls.h"
+#include "lineshape.h"
+#include "sketchdrawing.h"
+#include "sketchtable.h"
 #include "windowregistry.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace talir::calcwin {
 
-SketchWindow::SketchWindow(const QString& name)
-    : ToolWindow({QStringLiteral("Эскиз решетки ТАЛИР ПТ-Д5"), QSize(840, 603), {}, false, true}),
-      returnTo_(QStringLiteral("PTD5")) {
-    createControls(client(), {
-        {ControlSpec::Kind::Label, QStringLiteral("razmA1"), {}, {328, 392, 80, 17}},
-        {ControlSpec::Kind::Label, QStringLiteral("razmB1"), {}, {496, 272, 80, 17}},
-        {ControlSpec::Kind::Label, QStringLiteral("razmA"), {}, {336, 440, 80, 17}},
-        {ControlSpec::Kind::Label, QStringLiteral("razmB"), {}, {496, 144, 80, 17}},
-        {ControlSpec::Kind::Button, QStringLiteral("btn3"), QStringLiteral("ВЕРНУТЬСЯ В ПРОГРАММУ"),
-         {320, 560, 201, 25}, {8.25, true}},
-    });
-    Q_UNUSED(name);
-    connect(control<QPushButton>(QStringLiteral("btn3")), &QPushButton::clicked, this,
-            &SketchWindow::btn3_Click);
+namespace {
+
+// Arrangement of the window, pixels at 96 dpi.
+constexpr QSize returnButton(201, 25);
+constexpr int returnButtonFromBottom = 43;
+constexpr int margin = 8;
+constexpr int noteSideMargin = 24;
+constexpr int noteLines = 2;
+constexpr double textClearance = 2; // between a size and its line
+constexpr double shortestShelf = 12;
+
+// The longest size the calculators hand over, with its leading blank.
+const QString longestExpectedSize = QStringLiteral(" 0000.0");
+
+QFont dimensionFont() {
+    return helvetica(9.75);
+}
+constexpr FontSpec noteFont{9.75};
+
+// An unknown name still gives a working window; it returns nowhere.
+const SketchDescription& describedOrFirst(const QString& name) {
+    const SketchDescription* sketch = findSketch(name);
+    return sketch ? *sketch : sketchTable().front();
+}
+
+FrameSpec frameFor(const QString& name) {
+    const SketchDescription& sketch = describedOrFirst(name);
+    return {sketch.caption, sketch.client, {}, false, sketch.centred};
+}
+
+QLabel* dimensionLabel(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFont(dimensionFont());
+    label->setWordWrap(false);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+SketchWindow::SketchWindow(const QString& name) : ToolWindow(frameFor(name)) {
+    setObjectName(name);
+    const SketchDescription* sketch = findSketch(name);
+    if (sketch)
+        returnTo_ = sketch->returnTo;
+    QPalette paper = palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    setPalette(paper);
+    setAutoFillBackground(true);
+    buildControls(sketch ? *sketch : describedOrFirst(name));
+    placeDimensionLabels();
+}
+
+void SketchWindow::buildControls(const SketchDescription& sketch) {
+    const QSize client = sketch.client;
+    const QRect button(QPoint((client.width() - returnButton.width()) / 2,
+                              client.height() - returnButtonFromBottom),
+                       returnButton);
+    const int noteHeight = QFontMetrics(fontFor(noteFont)).lineSpacing() * noteLines + 4;
+    const QRect note(noteSideMargin, button.top() - margin - noteHeight,
+                     client.width() - 2 * noteSideMargin, noteHeight);
+    const QRect picture(margin, margin, client.width() - 2 * margin, note.top() - 2 * margin);
+
+    QLabel sample(longestExpectedSize);
+    sample.setFont(dimensionFont());
+    drawing_ = new SketchDrawing(sketch.subject, picture.size(), QSizeF(sample.sizeHint()),
+                                 this->client());
+    drawing_->setObjectName(QStringLiteral("Image1"));
+    drawing_->move(picture.topLeft());
+
+    // Leaders and sizes lie over the drawing.
+    for (int i = 0; i < int(leaderLines_.size()); ++i) {
+        leaderLines_[i] = new LineShape(this->client());
+        leaderLines_[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+    }
+    overallWidth_ = dimensionLabel(sketch.labelPrefix + QStringLiteral("A1"), this->client());
+    overallHeight_ = dimensionLabel(sketch.labelPrefix + QStringLiteral("B1"), this->client());
+    partWidth_ = dimensionLabel(sketch.labelPrefix + QStringLiteral("A"), this->client());
+    partHeight_ = dimensionLabel(sketch.labelPrefix + QStringLiteral("B"), this->client());
+
+    auto* text = qobject_cast<QLabel*>(
+        createControl(this->client(), {ControlSpec::Kind::Label, QStringLiteral("Label1"),
+                                       sketch.note, note, noteFont}));
+    text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    auto* back = qobject_cast<QPushButton*>(
+        createControl(this->client(), {ControlSpec::Kind::Button,
+                                       QStringLiteral("btn3"),
+                                       QStringLiteral("ВЕРНУТЬСЯ В ПРОГРАММУ"),
+                                       button,
+                                       {8.25, true}}));
+    setDefaultButton(back);
+    connect(back, &QPushButton::clicked, this, &SketchWindow::btn3_Click);
+}
+
+void SketchWindow::placeDimensionLabels() {
+    const QPointF origin = drawing_->pos();
+
+    for (const auto& [label, which] : {std::pair{overallWidth_, SketchDimension::OverallWidth},
+                                       std::pair{partWidth_, SketchDimension::PartWidth}}) {
+        label->adjustSize();
+        const QLineF line = drawing_->dimensionLine(which).translated(origin);
+        label->move(QPointF(line.center().x() - label->width() / 2.0,
+                            line.y1() - textClearance - label->height())
+                        .toPoint());
+    }
+
+    const auto shelve = [&](QLabel* label, Leader leader, LineShape* slant, LineShape* shelf) {
+        label->adjustSize();
+        leader.start += origin;
+        leader.knee += origin;
+        const double length = std::max<double>(label->width(), shortestShelf) + 2 * textClearance;
+        const bool toLeft = leader.shelfLength < 0;
+        leader.shelfLength = toLeft ? -length : length;
+        const double left = toLeft ? leader.knee.x() - textClearance - label->width()
+                                   : leader.knee.x() + textClearance;
+        label->move(QPointF(left, leader.knee.y() - label->height()).toPoint());
+        slant->setLine(leader.slant());
+        shelf->setLine(leader.shelf());
+    };
+    shelve(overallHeight_, drawing_->overallHeightLeader(), leaderLines_[0], leaderLines_[1]);
+    shelve(partHeight_, drawing_->partHeightLeader(), leaderLines_[2], leaderLines_[3]);
 }
 
 void SketchWindow::setDimensionTexts(const QString& overallWidth, const QString& overallHeight,
                                      const QString& partWidth, const QString& partHeight) {
-    control<QLabel>(QStringLiteral("razmA1"))->setText(overallWidth);
-    control<QLabel>(QStringLiteral("razmB1"))->setText(overallHeight);
-    control<QLabel>(QStringLiteral("razmA"))->setText(partWidth);
-    control<QLabel>(QStringLiteral("razmB"))->setText(partHeight);
+    overallWidth_->setText(overallWidth);
+    overallHeight_->setText(overallHeight);
+    partWidth_->setText(partWidth);
+    partHeight_->setText(partHeight);
+    placeDimensionLabels();
 }
 
 void SketchWindow::btn3_Click() {
-    registry().show(returnTo_);
-    registry().hide(objectName());
+    if (!returnTo_.isEmpty() && registry().knows(returnTo_))
+        registry().show(returnTo_);
+    hide();
 }
 
 const QStringList& sketchWindowNames() {
-    static const QStringList names = {
-        "EskizD5", "EskizD5_1", "EskizD5_2", "EskizD6",   "EskizD6_1", "EskizL",
-        "EskizL1", "EskizL2",   "EskizLW",   "EskizLW_1", "EskizLW_2", "EskizM",
-        "EskizM_1", "EskizMW",  "EskizMW_1", "EskizMW_2", "EskizJ",    "EskizJ_1",
-        "EskizJ_2", "EskizF",   "EskizF_1",  "EskizF_2"};
+    static const QStringList names = [] {
+        QStringList list;
+        for (const SketchDescription& sketch : sketchTable())
+            list.append(sketch.name);
+        return list;
+    }();
     return names;
 }
 

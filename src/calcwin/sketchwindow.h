@@ -5,7 +5,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
+class QLabel;
+
 namespace talir::calcwin {
+
+class LineShape;
+class SketchDrawing;
+struct SketchDescription;
 
 // A sketch window: the dimensioned drawing of one section of the grille just
 // calculated, with its four sizes written at the drawing's dimension lines,
@@ -28,7 +36,18 @@ public slots:
     void btn3_Click();
 
 private:
+    void buildControls(const SketchDescription& sketch);
+    // The sizes stand at their dimension lines whatever their length: the
+    // widths centred over their lines, the heights on their shelves.
+    void placeDimensionLabels();
+
     QString returnTo_;
+    SketchDrawing* drawing_ = nullptr;
+    QLabel* overallWidth_ = nullptr;
+    QLabel* overallHeight_ = nullptr;
+    QLabel* partWidth_ = nullptr;
+    QLabel* partHeight_ = nullptr;
+    std::array<LineShape*, 4> leaderLines_ = {}; // Line1 .. Line4
 };
 
 // The 22 sketch windows.

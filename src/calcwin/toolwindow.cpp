@@ -1,5 +1,6 @@
 #include "toolwindow.h"
 
+#include "controls.h"
 #include "windowregistry.h"
 
 #include <QApplication>
@@ -23,6 +24,8 @@ ToolWindow::ToolWindow(const FrameSpec& frame, QWidget* parent)
     if (!frame.icon.isEmpty())
         setWindowIcon(QIcon(frame.icon));
 
+    // The tool's default face: controls without a font of their own use it.
+    client_->setFont(helvetica(8.25));
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(frame.client);
     auto* layout = new QVBoxLayout(this);
@@ -58,6 +61,21 @@ void ToolWindow::pressEnter() {
         defaultButton_->click();
 }
 
+void ToolWindow::openHelp(const QString& page, bool keepThisShown) {
+    if (!registry().knows(page))
+        return;
+    registry().show(page);
+    if (!keepThisShown)
+        registry().hide(objectName());
+}
+
+void ToolWindow::openAbout() {
+    if (registry().knows(QStringLiteral("Prog")))
+        registry().show(QStringLiteral("Prog"));
+}
+
+void ToolWindow::askToExit() { registry().show(QStringLiteral("Eksit")); }
+
 void ToolWindow::closeEvent(QCloseEvent* event) {
     if (closeBox_) {
         event->accept();
@@ -67,7 +85,7 @@ void ToolWindow::closeEvent(QCloseEvent* event) {
     // No window but the About window has a close box; a close request from
     // the window manager (Alt+F4) asks the exit question instead.
     event->ignore();
-    registry().show(QStringLiteral("Eksit"));
+    askToExit();
 }
 
 void ToolWindow::showEvent(QShowEvent* event) {

@@ -32,6 +32,13 @@ public:
     QMenuBar* menuBar();
     void setDefaultButton(QPushButton* button) { defaultButton_ = button; }
 
+    // The menu items every window has: a help page shown in place of this
+    // window (or, where the window stays, beside it), the About window on
+    // top, and the exit question.
+    void openHelp(const QString& page, bool keepThisShown = false);
+    void openAbout();
+    void askToExit();
+
     template <typename T = QWidget> T* control(const QString& name) const {
         return client_->findChild<T*>(name);
     }

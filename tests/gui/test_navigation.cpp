@@ -1,5 +1,6 @@
 #include "guitest.h"
 
+#include "app/application.h"
 #include "app/startwindow.h"
 
 #include <QCloseEvent>
@@ -28,6 +29,7 @@ private slots:
     void exitAnswerYes();
     void exitRightAfterStartUp();
     void windowManagerCloseAsksToExit();
+    void yesEndsTheEventLoop();
 };
 
 void TestNavigation::startUp() {
@@ -169,6 +171,25 @@ void TestNavigation::windowManagerCloseAsksToExit() {
         QVERIFY(registry().existing(QStringLiteral("Eksit"))->isVisible());
         registry().close(QStringLiteral("Eksit"));
     }
+}
+
+void TestNavigation::yesEndsTheEventLoop() {
+    // The program's own start, then "Выход" and "ДА" from inside the event
+    // loop: the loop ends with status 0 and no window is left.
+    closeEverything();
+    talir::app::startTool();
+    QTimer::singleShot(0, [] {
+        click(QStringLiteral("PTD5"), QStringLiteral("btn4")); // creates PTD5 on the way
+        click(QStringLiteral("Eksit"), QStringLiteral("btn1"));
+    });
+    QTimer hang; // a hang fails the test
+    hang.setSingleShot(true);
+    QObject::connect(&hang, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    hang.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(visibleWindows().isEmpty());
+    QVERIFY(!registry().exists(QStringLiteral("Start")));
 }
 
 QTEST_MAIN(TestNavigation)

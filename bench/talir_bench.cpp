@@ -1,0 +1,91 @@
+// Prints the start-up time and peak memory of the tool beside those of a
+// minimal Qt program, measured in the same run, and the time of one
+// calculation per grille type through the core, for a typical input and for
+// the worst case inside the input limits.
+
+#include "calculators/calculator.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct Start {
+    double milliseconds;
+    long peakKb;
+};
+
+Start startOnce(const QString& program) {
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, {});
+    process.waitForFinished(30000);
+    const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    const QByteArray out = process.readAllStandardOutput().trimmed();
+    const long peak = out.startsWith("shown ") ? out.mid(6).toLong() : -1;
+    return {elapsed, peak};
+}
+
+void benchStart(const char* label, const QString& program, int runs) {
+    std::vector<double> times;
+    long peak = 0;
+    for (int i = 0; i < runs; ++i) {
+        const Start start = startOnce(program);
+        times.push_back(start.milliseconds);
+        peak = std::max(peak, start.peakKb);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("  %-28s start to window shown: median %7.1f ms (min %7.1f)   peak memory %6.1f MiB\n",
+                label, times[times.size() / 2], times.front(), static_cast<double>(peak) / 1024.0);
+}
+
+void benchCalculation(const QString& window, const QString& a, const QString& b, const QString& q,
+                      const char* what) {
+    const auto calculate = talir::calculators::calculatorFor(window);
+    if (!calculate) {
+        std::printf("  %-8s %-34s (no calculator)\n", qPrintable(window), what);
+        return;
+    }
+    const talir::calculators::Input input{a, b, q, false, QLocale(QStringLiteral("en_US"))};
+    int rounds = 0;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 200) {
+        for (int i = 0; i < 100; ++i)
+            (void)calculate(input);
+        rounds += 100;
+    }
+    const double micro = static_cast<double>(timer.nsecsElapsed()) / 1e3 / rounds;
+    std::printf("  %-8s %-34s %8.2f µs per calculation\n", qPrintable(window), what, micro);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", qgetenv("DISPLAY").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    std::printf("Start-up (%s platform, 9 runs each):\n",
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default" : qgetenv("QT_QPA_PLATFORM").constData());
+    benchStart("minimal Qt window", QStringLiteral(START_MINIMAL), 9);
+    benchStart("talir, main window", QStringLiteral(START_TALIR), 9);
+
+    std::printf("Calculations through the core:\n");
+    for (const QString& window : talir::calculators::calculationWindowNames()) {
+        if (window == QLatin1String("PTLD")) {
+            benchCalculation(window, QStringLiteral("2030"), QStringLiteral("305"), QStringLiteral("1000"), "typical (2030, 305, 1000)");
+            benchCalculation(window, QStringLiteral("100000"), QStringLiteral("505"), QStringLiteral("1000000"), "at the limits (100000, 505, 1e6)");
+            continue;
+        }
+        benchCalculation(window, QStringLiteral("2500"), QStringLiteral("600"), QStringLiteral("200"), "typical (2500 x 600, 200)");
+        benchCalculation(window, QStringLiteral("100000"), QStringLiteral("100000"), QStringLiteral("1000000"), "at the limits (100000 x 100000)");
+        benchCalculation(window, QStringLiteral("100000"), QStringLiteral("100"), QStringLiteral("1000000"), "at the limits (100000 x 100)");
+        benchCalculation(window, QStringLiteral("100"), QStringLiteral("100000"), QStringLiteral("1000000"), "at the limits (100 x 100000)");
+    }
+    return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "sketchlayout.h"
+
+#include <QTransform>
+#include <QWidget>
+
+namespace talir::calcwin {
+
+// The drawing of a sketch window: a section of a grille in three views with
+// its dimension lines. It is laid out once on a sheet of its design size and
+// painted scaled to whatever size it is shown at. It tells where its
+// dimension lines and leaders are, in its own pixels, so that the window can
+// write the sizes beside them.
+class SketchDrawing : public QWidget {
+    Q_OBJECT
+public:
+    // textRoom: the size of the longest dimension text expected.
+    SketchDrawing(const SketchSubject& subject, const QSize& designSize, const QSizeF& textRoom,
+                  QWidget* parent = nullptr);
+
+    const SketchLayout& layout() const { return layout_; }
+    // From the sheet to this widget's pixels.
+    QTransform sheetToWidget() const;
+
+    QRectF frontView() const;
+    QRectF sideView() const;
+    QRectF bottomView() const;
+    QLineF dimensionLine(SketchDimension which) const;
+    Leader overallHeightLeader() const;
+    Leader partHeightLeader() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Leader mapped(const Leader& leader) const;
+
+    QSizeF sheet_;
+    SketchLayout layout_;
+};
+
+} // namespace talir::calcwin

@@ -1,0 +1,35 @@
+#pragma once
+
+// What distinguishes the 22 sketch windows: their caption, note, the
+// calculation window they return to, the shape of the section and its face.
+
+#include "sketchlayout.h"
+
+#include <QList>
+#include <QSize>
+#include <QString>
+
+namespace talir::calcwin {
+
+enum class SectionShape { Wide, Tall, Square };
+
+struct SketchDescription {
+    QString name;
+    QString caption;
+    QString note;
+    QString returnTo;
+    SectionShape shape = SectionShape::Wide;
+    SketchSubject subject;
+    QSize client;
+    bool centred = true;
+    // The dimension labels: razmA1, razmB1, razmA, razmB, or spelled with
+    // a capital R in one of the ПТ-Д6 windows.
+    QString labelPrefix;
+};
+
+// The sketch windows in the order the tool lists them.
+const QList<SketchDescription>& sketchTable();
+// nullptr for a name that is not a sketch window.
+const SketchDescription* findSketch(const QString& name);
+
+} // namespace talir::calcwin
