@@ -60,7 +60,6 @@ QRect stretched(const QRect& rect, QSize base, QSize size) {
     return QRect(r(rect.x() * sx), r(rect.y() * sy), r(rect.width() * sx), r(rect.height() * sy));
 }
 
-const QStringList kInputs = {"txtA", "txtB", "txtQ"};
 const QStringList kResultPanel = {"Label5", "txtD5",  "txt1", "txt2",    "txt3",  "txt4",
                                   "txt5",   "txtFcc", "txt9", "txtSo",   "txt6",  "txtm",
                                   "txt7",   "txt8",   "txtP", "Label10", "txtL02"};
