@@ -86,7 +86,7 @@ void PtldWindow::buildControls() {
         {Kind::Label,    "txtSob",  {}, {620, 398, 190, 17}},
         {Kind::Label,    "Label6",  "Падение давления, Па :", {620, 422, 190, 17}, {}, false},
         {Kind::Label,    "Label7",  "Δ", {620, 442, 10, 17}, {}, false},
-        {Kind::Label,    "txtP1",   {}, {631, 442, 170, 17}, {}, false},
+        {Kind::Label,    "txtP1",   {}, {628, 442, 170, 17}, {}, false},
         {Kind::Label,    "Label8",  "Дальнобойность струи, м :", {620, 466, 190, 17}, {}, false},
         {Kind::Label,    "txtL02",  {}, {620, 486, 190, 17}, {}, false},
     });

@@ -51,7 +51,7 @@ inline bool shown(const QString& window, const QString& name) {
 }
 
 inline void click(const QString& window, const QString& name) {
-    QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
 }
 
 // The names of the tool's windows that are on screen.

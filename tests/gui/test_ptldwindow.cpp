@@ -1,0 +1,144 @@
+// The ПТ-ЛД window: its outcomes, what each shows, and the return.
+#include "guitest.h"
+
+#include "calcwin/ptldwindow.h"
+
+#include <QComboBox>
+
+using namespace guitest;
+
+namespace {
+
+const QString kWin = QStringLiteral("PTLD");
+const QStringList kOnlyWithResult = {"Label4", "Label9", "Label10", "Label11", "Image1"};
+const QStringList kFlowRows = {"Label6", "Label7", "txtP1", "Label8", "txtL02"};
+
+void calculate(const QString& l, const QString& b, const QString& q) {
+    control<QLineEdit>(kWin, QStringLiteral("txtL"))->setText(l);
+    control<QComboBox>(kWin, QStringLiteral("txtB"))->setCurrentText(b);
+    control<QLineEdit>(kWin, QStringLiteral("txtQ"))->setText(q);
+    click(kWin, QStringLiteral("btnpodb"));
+}
+
+QStringList shownOf(const QStringList& names) {
+    QStringList result;
+    for (const QString& name : names)
+        if (shown(kWin, name))
+            result << name;
+    return result;
+}
+
+} // namespace
+
+class TestPtldWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { registerOnce(); }
+    void init() {
+        closeEverything();
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        registry().show(kWin);
+    }
+
+    void freshWindow();
+    void unequalEnds();
+    void equalEndsWithoutFlow();
+    void invalidOutcomes_data();
+    void invalidOutcomes();
+    void returnResets();
+};
+
+void TestPtldWindow::freshWindow() {
+    QCOMPARE(window(kWin)->windowTitle(), QStringLiteral("ПОДБОР СОСТАВНЫХ РЕШЕТОК ТАЛИР ПТ-ЛД"));
+    auto* heights = control<QComboBox>(kWin, QStringLiteral("txtB"));
+    QCOMPARE(heights->count(), 20);
+    QCOMPARE(heights->itemText(0), QStringLiteral("30"));
+    QCOMPARE(heights->itemText(19), QStringLiteral("505"));
+    QCOMPARE(control<QLineEdit>(kWin, QStringLiteral("txtL"))->text(), QStringLiteral("0"));
+    QCOMPARE(control<QLineEdit>(kWin, QStringLiteral("txtQ"))->text(), QStringLiteral("0"));
+    QVERIFY(shown(kWin, QStringLiteral("Image3")));
+    QVERIFY(shownOf(kOnlyWithResult + kFlowRows).isEmpty());
+    QVERIFY(text(kWin, QStringLiteral("txtG")).isEmpty());
+}
+
+void TestPtldWindow::unequalEnds() {
+    calculate(QStringLiteral("2030"), QStringLiteral("305"), QStringLiteral("1000"));
+    QCOMPARE(shownOf(kOnlyWithResult + kFlowRows), kOnlyWithResult + kFlowRows);
+    QVERIFY(!shown(kWin, QStringLiteral("Image3")));
+    const QList<std::pair<const char*, const char*>> expected = {
+        {"txtG", "Решетка ТАЛИР ПТ-ЛД2 1000x 300 -  1 шт."},
+        {"txtG1", "Решетка ТАЛИР ПТ-ЛД1 500x 300 -  1 шт."},
+        {"txtG2", "Решетка ТАЛИР ПТ-ЛД1 525x 300 -  1 шт."},
+        {"txtS", "Fс.с.= 0.2352"}, {"txtS1", "Fс.с.= 0.1164"}, {"txtS2", "Fс.с.= 0.1224"},
+        {"txtM", "m=  3.5165"}, {"txtM1", "m=  1.8927"}, {"txtM2", "m=  1.9687"},
+        {"txtSob", "Fс.с.об.=0.474"}, {"txtP1", "p= 0.2205"}, {"txtL02", "L0,2= 5.5353"},
+        {"txtE1", "500"}, {"txtE", " 1x1000 мм"}, {"txtE2", "525"}, {"txtP", "2030"}};
+    for (const auto& [name, value] : expected)
+        QCOMPARE(text(kWin, QString::fromLatin1(name)), QString::fromUtf8(value));
+    for (const char* name : {"txtE1", "txtE", "txtE2"})
+        QVERIFY(shown(kWin, QString::fromLatin1(name)));
+}
+
+void TestPtldWindow::equalEndsWithoutFlow() {
+    calculate(QStringLiteral("5555"), QStringLiteral("405"), QStringLiteral("0"));
+    QCOMPARE(shownOf(kOnlyWithResult + kFlowRows), kOnlyWithResult);
+    QCOMPARE(text(kWin, QStringLiteral("txtG1")), QStringLiteral("Решетка ТАЛИР ПТ-ЛД1 275x 400 -  2 шт."));
+    QCOMPARE(text(kWin, QStringLiteral("txtG2")), QStringLiteral(" "));
+    QCOMPARE(text(kWin, QStringLiteral("txtS2")), QString());
+    QCOMPARE(text(kWin, QStringLiteral("txtSob")), QStringLiteral("Fс.с.об.= 1.7576"));
+}
+
+void TestPtldWindow::invalidOutcomes_data() {
+    QTest::addColumn<QString>("l");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("q");
+    QTest::addColumn<QStringList>("lines");
+    const QStringList notNumber = {"НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАННЫЕ", "Введите число A1, B1 или число Q ", ""};
+    const QStringList outOfRange = {"НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАННЫЕ", "Размер A1<2030",
+                                    "Размер B1 вне интервала 24<B1<=500"};
+    QTest::newRow("empty width") << "" << "305" << "0" << notNumber;
+    QTest::newRow("letters") << "abc" << "305" << "0" << notNumber;
+    QTest::newRow("typed height not a number") << "3000" << "x" << "0" << notNumber;
+    QTest::newRow("narrow") << "2029" << "305" << "0" << outOfRange;
+    QTest::newRow("low") << "3000" << "29" << "0" << outOfRange;
+    QTest::newRow("negative flow") << "3000" << "305" << "-1" << outOfRange;
+}
+
+void TestPtldWindow::invalidOutcomes() {
+    QFETCH(QString, l);
+    QFETCH(QString, b);
+    QFETCH(QString, q);
+    QFETCH(QStringList, lines);
+    calculate(QStringLiteral("2030"), QStringLiteral("305"), QStringLiteral("1000")); // a result first
+    calculate(l, b, q);
+    QCOMPARE(text(kWin, QStringLiteral("txtG")), lines[0]);
+    QCOMPARE(text(kWin, QStringLiteral("txtG1")), lines[1]);
+    QCOMPARE(text(kWin, QStringLiteral("txtG2")), lines[2]);
+    for (const char* name : {"txtS", "txtS1", "txtS2", "txtM", "txtM1", "txtM2", "txtE1", "txtE",
+                             "txtE2", "txtP", "txtP1", "txtL02", "txtSob"})
+        QVERIFY2(text(kWin, QString::fromLatin1(name)).isEmpty(), name);
+    QVERIFY(shownOf(kOnlyWithResult + kFlowRows).isEmpty());
+    QVERIFY(shown(kWin, QStringLiteral("Image3")));
+}
+
+void TestPtldWindow::returnResets() {
+    calculate(QStringLiteral("2030"), QStringLiteral("305"), QStringLiteral("1000"));
+    click(kWin, QStringLiteral("btn2"));
+    QCOMPARE(visibleWindows(), QStringList{"Start"});
+    registry().show(kWin);
+    QCOMPARE(control<QLineEdit>(kWin, QStringLiteral("txtL"))->text(), QString());
+    QCOMPARE(control<QComboBox>(kWin, QStringLiteral("txtB"))->currentText(), QStringLiteral("30"));
+    QCOMPARE(control<QLineEdit>(kWin, QStringLiteral("txtQ"))->text(), QStringLiteral("0"));
+    QVERIFY(shownOf(kOnlyWithResult + kFlowRows).isEmpty());
+    for (const char* name : {"txtE1", "txtE", "txtE2"})
+        QVERIFY(!shown(kWin, QString::fromLatin1(name)));
+    QVERIFY(text(kWin, QStringLiteral("txtG")).isEmpty());
+    // A new calculation shows the widths on the drawing again.
+    calculate(QStringLiteral("3000"), QStringLiteral("505"), QStringLiteral("0"));
+    for (const char* name : {"txtE1", "txtE", "txtE2"})
+        QVERIFY(shown(kWin, QString::fromLatin1(name)));
+    QCOMPARE(text(kWin, QStringLiteral("txtSob")), QStringLiteral("Fс.с.об.= 1.1823"));
+}
+
+QTEST_MAIN(TestPtldWindow)
+#include "test_ptldwindow.moc"
