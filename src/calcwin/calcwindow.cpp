@@ -42,6 +42,8 @@ CalcWindow::CalcWindow(const calculators::WindowDescriptor& descriptor)
     control(QStringLiteral("txtA"))->setFocus();
 }
 
+// The figures keep to one line (a value never wraps away from its name), so
+// their boxes are one line high where the captions beside them take two.
 void CalcWindow::buildControls() {
     const int footnoteTop = 504 + (descriptor_.jetThrow ? kJetThrowRow : 0);
     QWidget* c = client();
@@ -65,11 +67,11 @@ void CalcWindow::buildControls() {
         {Kind::Label,    "txt3",   {},                                      {152, 432, 217, 17}, {}, false},
         {Kind::Label,    "txt4",   {},                                      {16, footnoteTop, 737, 17}, {}, false},
         {Kind::Label,    "txt5",   {},                                      {424, 376, 121, 25}, {}, false},
-        {Kind::Label,    "txtFcc", {},                                      {552, 376, 121, 25}, {}, false},
+        {Kind::Label,    "txtFcc", {},                                      {552, 376, 121, 17}, {}, false},
         {Kind::Label,    "txt9",   {},                                      {424, 416, 145, 33}, {}, false},
-        {Kind::Label,    "txtSo",  {},                                      {584, 416, 97, 33}, {}, false},
+        {Kind::Label,    "txtSo",  {},                                      {584, 416, 97, 17}, {}, false},
         {Kind::Label,    "txt6",   {},                                      {424, 448, 137, 25}, {}, false},
-        {Kind::Label,    "txtm",   {},                                      {568, 448, 81, 25}, {}, false},
+        {Kind::Label,    "txtm",   {},                                      {568, 448, 81, 17}, {}, false},
         {Kind::Label,    "txt7",   {},                                      {424, 480, 121, 17}, {}, false},
         {Kind::Label,    "txt8",   {},                                      {552, 480, 9, 17}, {}, false},
         {Kind::Label,    "txtP",   {},                                      {560, 480, 129, 17}, {}, false},
