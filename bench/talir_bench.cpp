@@ -84,6 +84,8 @@ int main(int argc, char* argv[]) {
         }
         benchCalculation(window, QStringLiteral("2500"), QStringLiteral("600"), QStringLiteral("200"), "typical (2500 x 600, 200)");
         benchCalculation(window, QStringLiteral("100000"), QStringLiteral("100000"), QStringLiteral("1000000"), "at the limits (100000 x 100000)");
+        // Nearly square and huge: the adjustment loops take the most rounds here.
+        benchCalculation(window, QStringLiteral("100000"), QStringLiteral("99999"), QStringLiteral("1000000"), "at the limits (100000 x 99999)");
         benchCalculation(window, QStringLiteral("100000"), QStringLiteral("100"), QStringLiteral("1000000"), "at the limits (100000 x 100)");
         benchCalculation(window, QStringLiteral("100"), QStringLiteral("100000"), QStringLiteral("1000000"), "at the limits (100 x 100000)");
     }
