@@ -27,8 +27,8 @@ int textHeight(const QLabel* label) {
 
 } // namespace
 
-HelpPage::HelpPage(const HelpPageSpec& spec)
-    : ToolWindow({helptext::kCaption, spec.client, spec.icon, false, spec.centred}), spec_(spec) {
+HelpPage::HelpPage(const HelpPageSpec& page)
+    : ToolWindow({helptext::kCaption, page.client, page.icon, false, page.centred}), page_(page) {
     addTexts();
     addPictures();
     addButtons();
@@ -36,7 +36,7 @@ HelpPage::HelpPage(const HelpPageSpec& spec)
 }
 
 void HelpPage::addTexts() {
-    for (const HelpText& block : spec_.texts) {
+    for (const HelpText& block : page_.texts) {
         auto* label = new QLabel(client());
         label->setObjectName(block.name);
         label->setTextFormat(Qt::PlainText);
@@ -59,17 +59,17 @@ void HelpPage::addTexts() {
 QRect HelpPage::widenedAboutCentre(const HelpText& block) const {
     const int oneLine =
         QFontMetrics(calcwin::fontFor(block.font)).horizontalAdvance(block.text) + 4;
-    const int room = spec_.client.width() - 2 * kPageMargin;
+    const int room = page_.client.width() - 2 * kPageMargin;
     if (oneLine <= block.rect.width() || oneLine > room)
         return block.rect;
     const double centre = block.rect.x() + block.rect.width() / 2.0;
     const int left = std::clamp(static_cast<int>(std::lround(centre - oneLine / 2.0)), kPageMargin,
-                                spec_.client.width() - kPageMargin - oneLine);
+                                page_.client.width() - kPageMargin - oneLine);
     return QRect(left, block.rect.y(), oneLine, block.rect.height());
 }
 
 void HelpPage::addPictures() {
-    for (const HelpPictureSpec& picture : spec_.pictures) {
+    for (const HelpPictureSpec& picture : page_.pictures) {
         auto* widget = new HelpPicture(takeShot(picture.recipe), client());
         widget->setObjectName(picture.name);
         widget->setGeometry(picture.rect);
@@ -85,9 +85,9 @@ void HelpPage::addButtons() {
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
-    QPushButton* back = add(spec_.back, &HelpPage::btn1_Click);
-    if (spec_.turn)
-        add(*spec_.turn, &HelpPage::btn2_Click);
+    QPushButton* back = add(page_.back, &HelpPage::btn1_Click);
+    if (page_.turn)
+        add(*page_.turn, &HelpPage::btn2_Click);
     back->setFocus();
 }
 
@@ -128,14 +128,14 @@ void HelpPage::makeRoomForText() {
 
 void HelpPage::btn1_Click() {
     calcwin::registry().hide(objectName());
-    calcwin::registry().show(spec_.back.shows);
+    calcwin::registry().show(page_.back.shows);
 }
 
 void HelpPage::btn2_Click() {
-    if (!spec_.turn)
+    if (!page_.turn)
         return;
     calcwin::registry().hide(objectName());
-    calcwin::registry().show(spec_.turn->shows);
+    calcwin::registry().show(page_.turn->shows);
 }
 
 } // namespace talir::app

@@ -53,9 +53,9 @@ struct HelpPageSpec {
 class HelpPage : public calcwin::ToolWindow {
     Q_OBJECT
 public:
-    explicit HelpPage(const HelpPageSpec& spec);
+    explicit HelpPage(const HelpPageSpec& page);
 
-    const HelpPageSpec& spec() const { return spec_; }
+    const HelpPageSpec& page() const { return page_; }
 
 public slots:
     void btn1_Click();
@@ -68,7 +68,7 @@ private:
     void makeRoomForText();
     QRect widenedAboutCentre(const HelpText& block) const;
 
-    const HelpPageSpec& spec_;
+    const HelpPageSpec& page_;
 };
 
 } // namespace talir::app

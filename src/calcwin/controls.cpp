@@ -26,12 +26,12 @@ QFont helvetica(double points, bool bold, bool underline) {
     return font;
 }
 
-QFont fontFor(const FontSpec& spec) {
-    if (spec.points > 0)
-        return helvetica(spec.points, spec.bold, spec.underline);
+QFont fontFor(const FontSpec& style) {
+    if (style.points > 0)
+        return helvetica(style.points, style.bold, style.underline);
     QFont font = helvetica(kDefaultPoints);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    font.setBold(style.bold);
+    font.setUnderline(style.underline);
     return font;
 }
 

@@ -23,7 +23,7 @@ struct FontSpec {
 
 // Helvetica at the given size; fontconfig offers a metric twin with Cyrillic.
 QFont helvetica(double points, bool bold = false, bool underline = false);
-QFont fontFor(const FontSpec& spec);
+QFont fontFor(const FontSpec& style);
 
 struct ControlSpec {
     enum class Kind { Label, Button, LineEdit, Picture, CheckBox, Option, ComboBox };
