@@ -45,7 +45,8 @@ core::Result calculatePtd5(const Input& input) {
     const auto composed = compose(input, kRules, standardInvalidMessage());
     if (const auto* message = std::get_if<core::Result>(&composed))
         return *message;
-    const auto& [sections, Q] = std::get<Composition>(composed);
+    const Composition& composition = std::get<Composition>(composed);
+    const auto& [sections, Q] = composition;
 
     const Fixed4 A1 = sections.overallWidth;
     const Fixed4 B1 = sections.overallHeight;
@@ -64,10 +65,7 @@ core::Result calculatePtd5(const Input& input) {
 
     SectionPanel panel = sectionPanel(QStringLiteral("ПТ-Д5"), sections, Ptd5::kFitClearance,
                                       Ptd5::kFitClearance, input.locale);
-    panel.freeArea = Fcc;
-    panel.totalFreeArea = totalFreeArea(Fcc, sections.count);
-    panel.mass = m;
-    panel.pressureDrop = louvrePressureDrop(Q, panel.totalFreeArea);
+    addFigures(panel, Fcc, m, composition, Aerodynamics::Louvre);
     return compositeResult(panel, Q,
                            sketchForShape(A1, B1, QStringLiteral("EskizD5"),
                                           QStringLiteral("EskizD5_1"),

@@ -81,7 +81,8 @@ core::Result calculate(const Input& input, const Ptd6Variant& variant) {
     const auto composed = compose(input, variant.rules, variant.invalidMessage);
     if (const auto* message = std::get_if<core::Result>(&composed))
         return *message;
-    const auto& [sections, Q] = std::get<Composition>(composed);
+    const Composition& composition = std::get<Composition>(composed);
+    const auto& [sections, Q] = composition;
 
     const Fixed4 A1 = sections.overallWidth;
     const Fixed4 B1 = sections.overallHeight;
@@ -103,10 +104,7 @@ core::Result calculate(const Input& input, const Ptd6Variant& variant) {
 
     SectionPanel panel = sectionPanel(QStringLiteral("ПТ-Д6"), sections, Ptd6::kFitClearance,
                                       Ptd6::kFitClearance, input.locale);
-    panel.freeArea = Fcc;
-    panel.totalFreeArea = totalFreeArea(Fcc, sections.count);
-    panel.mass = m;
-    panel.pressureDrop = louvrePressureDrop(Q, panel.totalFreeArea);
+    addFigures(panel, Fcc, m, composition, Aerodynamics::Louvre);
     // Two drawings only: a square section takes the wide one.
     const QString wide = QStringLiteral("EskizD6");
     return compositeResult(panel, Q,

@@ -99,7 +99,8 @@ core::Result calculate(const Input& input, const FacedPanel& type) {
     const auto composed = compose(input, type.rules, standardInvalidMessage());
     if (const auto* message = std::get_if<core::Result>(&composed))
         return *message;
-    const auto& [sections, Q] = std::get<Composition>(composed);
+    const Composition& composition = std::get<Composition>(composed);
+    const auto& [sections, Q] = composition;
 
     const double a = sections.width;
     const double b = sections.height;
@@ -112,12 +113,7 @@ core::Result calculate(const Input& input, const FacedPanel& type) {
 
     SectionPanel panel =
         sectionPanel(type.grille, sections, type.bodyMargin, type.bodyMargin, input.locale);
-    panel.freeArea = Fcc;
-    panel.totalFreeArea = totalFreeArea(Fcc, sections.count);
-    panel.mass = m;
-    const JetFigures jet = jetFigures(Q, panel.totalFreeArea);
-    panel.pressureDrop = jet.pressureDrop;
-    panel.jetThrow = jet.jetThrow;
+    addFigures(panel, Fcc, m, composition, Aerodynamics::Jet);
     return compositeResult(panel, Q,
                            sketchForShape(sections.overallWidth, sections.overallHeight,
                                           type.sketchWide, type.sketchTall, type.sketchSquare));

@@ -99,7 +99,8 @@ core::Result calculate(const Input& input, const BladeGrille& type) {
     const auto composed = compose(input, type.rules, standardInvalidMessage());
     if (const auto* message = std::get_if<core::Result>(&composed))
         return *message;
-    const auto& [sections, Q] = std::get<Composition>(composed);
+    const Composition& composition = std::get<Composition>(composed);
+    const auto& [sections, Q] = composition;
 
     const Fixed4 A1 = sections.overallWidth;
     const Fixed4 B1 = sections.overallHeight;
@@ -121,12 +122,7 @@ core::Result calculate(const Input& input, const BladeGrille& type) {
           (fh * k + fw * kB) / 1000 * 0.354);
 
     SectionPanel panel = sectionPanel(type.grille, sections, 0, 0, input.locale);
-    panel.freeArea = Fcc;
-    panel.totalFreeArea = totalFreeArea(Fcc, sections.count);
-    panel.mass = m;
-    const JetFigures jet = jetFigures(Q, panel.totalFreeArea);
-    panel.pressureDrop = jet.pressureDrop;
-    panel.jetThrow = jet.jetThrow;
+    addFigures(panel, Fcc, m, composition, Aerodynamics::Jet);
     return compositeResult(
         panel, Q, sketchForShape(A1, B1, type.sketchWide, type.sketchTall, type.sketchSquare));
 }

@@ -41,7 +41,8 @@ core::Result calculatePtm(const Input& input) {
     const auto composed = compose(input, kRules, standardInvalidMessage());
     if (const auto* message = std::get_if<core::Result>(&composed))
         return *message;
-    const auto& [sections, Q] = std::get<Composition>(composed);
+    const Composition& composition = std::get<Composition>(composed);
+    const auto& [sections, Q] = composition;
 
     const Fixed4 A1 = sections.overallWidth;
     const Fixed4 B1 = sections.overallHeight;
@@ -58,12 +59,7 @@ core::Result calculatePtm(const Input& input) {
 
     SectionPanel panel = sectionPanel(QStringLiteral("ПТ-М"), sections, Ptm::kBodyWidthMargin,
                                       Ptm::kBodyHeightMargin, input.locale);
-    panel.freeArea = Fcc;
-    panel.totalFreeArea = totalFreeArea(Fcc, sections.count);
-    panel.mass = m;
-    const JetFigures jet = jetFigures(Q, panel.totalFreeArea);
-    panel.pressureDrop = jet.pressureDrop;
-    panel.jetThrow = jet.jetThrow;
+    addFigures(panel, Fcc, m, composition, Aerodynamics::Jet);
     // Two drawings only; a square section (A = B = 2000 gives four of
     // 976 × 976) is shown on the wide one, which has the front, side and
     // bottom views.

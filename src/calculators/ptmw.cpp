@@ -50,7 +50,8 @@ core::Result calculatePtmw(const Input& input) {
     const auto composed = compose(input, kRules, standardInvalidMessage());
     if (const auto* message = std::get_if<core::Result>(&composed))
         return *message;
-    const auto& [sections, Q] = std::get<Composition>(composed);
+    const Composition& composition = std::get<Composition>(composed);
+    const auto& [sections, Q] = composition;
 
     const Fixed4 A1 = sections.overallWidth;
     const Fixed4 B1 = sections.overallHeight;
@@ -72,12 +73,7 @@ core::Result calculatePtmw(const Input& input) {
 
     SectionPanel panel = sectionPanel(QStringLiteral("ПТ-МШ"), sections, Ptmw::kBodyMargin,
                                       Ptmw::kBodyMargin, input.locale);
-    panel.freeArea = Fcc;
-    panel.totalFreeArea = totalFreeArea(Fcc, sections.count);
-    panel.mass = m;
-    const JetFigures jet = jetFigures(Q, panel.totalFreeArea);
-    panel.pressureDrop = jet.pressureDrop;
-    panel.jetThrow = jet.jetThrow;
+    addFigures(panel, Fcc, m, composition, Aerodynamics::Jet);
     return compositeResult(panel, Q,
                            sketchForShape(A1, B1, QStringLiteral("EskizMW"),
                                           QStringLiteral("EskizMW_1"),

@@ -125,4 +125,18 @@ SectionPanel sectionPanel(const QString& grille, const Sections& sections, doubl
     return panel;
 }
 
+void addFigures(SectionPanel& panel, core::Fixed4 freeArea, core::Fixed4 mass,
+                const Composition& composition, Aerodynamics aerodynamics) {
+    panel.freeArea = freeArea;
+    panel.totalFreeArea = totalFreeArea(freeArea, composition.sections.count);
+    panel.mass = mass;
+    if (aerodynamics == Aerodynamics::Louvre) {
+        panel.pressureDrop = louvrePressureDrop(composition.flow, panel.totalFreeArea);
+        return;
+    }
+    const JetFigures jet = jetFigures(composition.flow, panel.totalFreeArea);
+    panel.pressureDrop = jet.pressureDrop;
+    panel.jetThrow = jet.jetThrow;
+}
+
 } // namespace talir::calculators

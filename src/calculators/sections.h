@@ -89,4 +89,13 @@ short sizeClass(core::Fixed4 size, const std::array<double, 3>& thresholds);
 SectionPanel sectionPanel(const QString& grille, const Sections& sections, double widthMargin,
                           double heightMargin, const QLocale& locale);
 
+// How the pressure drop follows from the total free area: the louvre law
+// alone, or the law of the grilles that also report the jet throw.
+enum class Aerodynamics { Louvre, Jet };
+
+// Completes a panel from the section's own free area and mass: the total
+// free area of all sections, the pressure drop and, for Jet, the jet throw.
+void addFigures(SectionPanel& panel, core::Fixed4 freeArea, core::Fixed4 mass,
+                const Composition& composition, Aerodynamics aerodynamics);
+
 } // namespace talir::calculators
