@@ -41,8 +41,9 @@ void benchStart(const char* label, const QString& program, int runs) {
         peak = std::max(peak, start.peakKb);
     }
     std::sort(times.begin(), times.end());
-    std::printf("  %-28s start to window shown: median %7.1f ms (min %7.1f)   peak memory %6.1f MiB\n",
-                label, times[times.size() / 2], times.front(), static_cast<double>(peak) / 1024.0);
+    std::printf(
+        "  %-28s start to window shown: median %7.1f ms (min %7.1f)   peak memory %6.1f MiB\n",
+        label, times[times.size() / 2], times.front(), static_cast<double>(peak) / 1024.0);
 }
 
 void benchCalculation(const QString& window, const QString& a, const QString& b, const QString& q,
@@ -69,25 +70,34 @@ void benchCalculation(const QString& window, const QString& a, const QString& b,
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    qputenv("QT_QPA_PLATFORM", qgetenv("DISPLAY").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("DISPLAY").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     std::printf("Start-up (%s platform, 9 runs each):\n",
-                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default" : qgetenv("QT_QPA_PLATFORM").constData());
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default"
+                                                     : qgetenv("QT_QPA_PLATFORM").constData());
     benchStart("minimal Qt window", QStringLiteral(START_MINIMAL), 9);
     benchStart("talir, main window", QStringLiteral(START_TALIR), 9);
 
     std::printf("Calculations through the core:\n");
     for (const QString& window : talir::calculators::calculationWindowNames()) {
         if (window == QLatin1String("PTLD")) {
-            benchCalculation(window, QStringLiteral("2030"), QStringLiteral("305"), QStringLiteral("1000"), "typical (2030, 305, 1000)");
-            benchCalculation(window, QStringLiteral("100000"), QStringLiteral("505"), QStringLiteral("1000000"), "at the limits (100000, 505, 1e6)");
+            benchCalculation(window, QStringLiteral("2030"), QStringLiteral("305"),
+                             QStringLiteral("1000"), "typical (2030, 305, 1000)");
+            benchCalculation(window, QStringLiteral("100000"), QStringLiteral("505"),
+                             QStringLiteral("1000000"), "at the limits (100000, 505, 1e6)");
             continue;
         }
-        benchCalculation(window, QStringLiteral("2500"), QStringLiteral("600"), QStringLiteral("200"), "typical (2500 x 600, 200)");
-        benchCalculation(window, QStringLiteral("100000"), QStringLiteral("100000"), QStringLiteral("1000000"), "at the limits (100000 x 100000)");
+        benchCalculation(window, QStringLiteral("2500"), QStringLiteral("600"),
+                         QStringLiteral("200"), "typical (2500 x 600, 200)");
+        benchCalculation(window, QStringLiteral("100000"), QStringLiteral("100000"),
+                         QStringLiteral("1000000"), "at the limits (100000 x 100000)");
         // Nearly square and huge: the adjustment loops take the most rounds here.
-        benchCalculation(window, QStringLiteral("100000"), QStringLiteral("99999"), QStringLiteral("1000000"), "at the limits (100000 x 99999)");
-        benchCalculation(window, QStringLiteral("100000"), QStringLiteral("100"), QStringLiteral("1000000"), "at the limits (100000 x 100)");
-        benchCalculation(window, QStringLiteral("100"), QStringLiteral("100000"), QStringLiteral("1000000"), "at the limits (100 x 100000)");
+        benchCalculation(window, QStringLiteral("100000"), QStringLiteral("99999"),
+                         QStringLiteral("1000000"), "at the limits (100000 x 99999)");
+        benchCalculation(window, QStringLiteral("100000"), QStringLiteral("100"),
+                         QStringLiteral("1000000"), "at the limits (100000 x 100)");
+        benchCalculation(window, QStringLiteral("100"), QStringLiteral("100000"),
+                         QStringLiteral("1000000"), "at the limits (100 x 100000)");
     }
     return 0;
 }

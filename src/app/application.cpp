@@ -16,8 +16,8 @@ void startTool() {
     // exit(), not quit(): quit() would first ask each window to close, and a
     // window of this tool answers a close request with the exit question.
     QObject::connect(
-        &registry, &calcwin::WindowRegistry::allClosed, qApp,
-        [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        &registry, &calcwin::WindowRegistry::allClosed, qApp, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
     registry.show(QStringLiteral("Start"));
 }
 

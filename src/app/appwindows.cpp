@@ -3,11 +3,11 @@
 #include "aboutwindow.h"
 #include "helppages.h"
 
+#include "calculators/calculator.h"
 #include "calcwin/calcwindow.h"
 #include "calcwin/ptldwindow.h"
 #include "calcwin/sketchwindow.h"
 #include "calcwin/windowregistry.h"
-#include "calculators/calculator.h"
 #include "eksitwindow.h"
 #include "startwindow.h"
 

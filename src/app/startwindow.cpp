@@ -16,10 +16,14 @@ using Kind = ControlSpec::Kind;
 
 const std::vector<std::pair<QString, QString>>& StartWindow::types() {
     static const std::vector<std::pair<QString, QString>> entries = {
-        {QStringLiteral("ПТ-Л"), QStringLiteral("PTL")},   {QStringLiteral("ПТ-ЛШ"), QStringLiteral("PTLW")},
-        {QStringLiteral("ПТ-М"), QStringLiteral("PTM")},   {QStringLiteral("ПТ-МШ"), QStringLiteral("PTMW")},
-        {QStringLiteral("ПТ-Д5"), QStringLiteral("PTD5")}, {QStringLiteral("ПТ-Д6"), QStringLiteral("PTD6")},
-        {QStringLiteral("ПТ-ЛД"), QStringLiteral("PTLD")}, {QStringLiteral("ПТ-Ф"), QStringLiteral("PTF")},
+        {QStringLiteral("ПТ-Л"), QStringLiteral("PTL")},
+        {QStringLiteral("ПТ-ЛШ"), QStringLiteral("PTLW")},
+        {QStringLiteral("ПТ-М"), QStringLiteral("PTM")},
+        {QStringLiteral("ПТ-МШ"), QStringLiteral("PTMW")},
+        {QStringLiteral("ПТ-Д5"), QStringLiteral("PTD5")},
+        {QStringLiteral("ПТ-Д6"), QStringLiteral("PTD6")},
+        {QStringLiteral("ПТ-ЛД"), QStringLiteral("PTLD")},
+        {QStringLiteral("ПТ-Ф"), QStringLiteral("PTF")},
         {QStringLiteral("ПТ-Ж"), QStringLiteral("PTJ")},
     };
     return entries;
@@ -74,8 +78,14 @@ void StartWindow::Command1_Click() {
             registry().hide(window);
 }
 
-void StartWindow::btn4_Click() { askToExit(); }
-void StartWindow::mnuSpravka_Click() { openHelp(QStringLiteral("HelpStart")); }
-void StartWindow::mnuProg_Click() { openAbout(); }
+void StartWindow::btn4_Click() {
+    askToExit();
+}
+void StartWindow::mnuSpravka_Click() {
+    openHelp(QStringLiteral("HelpStart"));
+}
+void StartWindow::mnuProg_Click() {
+    openAbout();
+}
 
 } // namespace talir::app

@@ -31,8 +31,8 @@ struct ExtraControl {
     Kind kind;
     QString name;
     QString text;
-    QRect rect;       // left, top, width, height at 96 dpi
-    bool checked;     // initial state
+    QRect rect;   // left, top, width, height at 96 dpi
+    bool checked; // initial state
     // Clicking an option button closes one window and shows another (the
     // two ПТ-Д6 windows switch to each other); empty names do nothing.
     QString closes = {};
@@ -42,19 +42,19 @@ struct ExtraControl {
 // Everything that distinguishes one window of the shared calculation-window
 // layout from another.
 struct WindowDescriptor {
-    QString name;            // "PTD5"
+    QString name; // "PTD5"
     QString caption;
-    QString label1;          // caption of txtA
-    QString label2;          // caption of txtB
-    bool jetThrow;           // Label10 / txtL02 row under the pressure drop
-    bool emblemIcon;         // the maker's emblem as window icon
-    QString menu;            // object names of the help menu and its items
+    QString label1;  // caption of txtA
+    QString label2;  // caption of txtB
+    bool jetThrow;   // Label10 / txtL02 row under the pressure drop
+    bool emblemIcon; // the maker's emblem as window icon
+    QString menu;    // object names of the help menu and its items
     QString menuHelp;
     QString menuAbout;
-    QString helpFirst;       // first and second help page
+    QString helpFirst; // first and second help page
     QString helpSecond;
     std::vector<ExtraControl> extras;
-    Calculate calculate;     // the type's calculation
+    Calculate calculate; // the type's calculation
     // The mesh twin of ПТ-Д6 stays on screen behind its help page.
     bool staysOnHelp = false;
 };

@@ -9,9 +9,11 @@ const std::vector<PanelLine>& panelLines() {
         {QStringLiteral("txt1"), QStringLiteral("Габаритные размеры*  :"), false, false},
         {QStringLiteral("txt2"), {}, false, false},
         {QStringLiteral("txt3"), {}, false, false},
-        {QStringLiteral("txt5"), QStringLiteral("Площадь свободного сечения решетки, м.кв."), false, false},
+        {QStringLiteral("txt5"), QStringLiteral("Площадь свободного сечения решетки, м.кв."), false,
+         false},
         {QStringLiteral("txtFcc"), {}, false, false},
-        {QStringLiteral("txt9"), QStringLiteral("Общая площадь свободного сечения, м.кв"), false, false},
+        {QStringLiteral("txt9"), QStringLiteral("Общая площадь свободного сечения, м.кв"), false,
+         false},
         {QStringLiteral("txtSo"), {}, false, false},
         {QStringLiteral("txt6"), QStringLiteral("Масса одной решетки, кг :"), false, false},
         {QStringLiteral("txtm"), {}, false, false},
@@ -20,7 +22,8 @@ const std::vector<PanelLine>& panelLines() {
         {QStringLiteral("txtP"), {}, true, false},
         {QStringLiteral("Label10"), QStringLiteral("Дальнобойность струи, м"), true, true},
         {QStringLiteral("txtL02"), {}, true, true},
-        {QStringLiteral("txt4"), QStringLiteral("*Габаритные размеры решеток являются СПРАВОЧНЫМИ."), false, false},
+        {QStringLiteral("txt4"),
+         QStringLiteral("*Габаритные размеры решеток являются СПРАВОЧНЫМИ."), false, false},
     };
     return lines;
 }

@@ -12,10 +12,10 @@
 namespace talir::calculators {
 
 struct PanelLine {
-    QString control;  // the label that shows the text
-    QString caption;  // its fixed text; empty for a computed text
-    bool flowRow;     // shown only for a non-zero air flow
-    bool jetThrowOnly;// only in the windows with jet throw
+    QString control;   // the label that shows the text
+    QString caption;   // its fixed text; empty for a computed text
+    bool flowRow;      // shown only for a non-zero air flow
+    bool jetThrowOnly; // only in the windows with jet throw
 };
 
 // The result panel of the common calculation window, in reading order.

@@ -43,8 +43,8 @@ QString standardInvalidMessage() {
 }
 
 QString orderLine(const QString& grille, float a, float b, float n) {
-    return QStringLiteral("Решетка ТАЛИР ") + grille + core::S(a) + QLatin1Char('x') +
-           core::S(b) + QStringLiteral(" -") + core::S(n) + QStringLiteral(" шт.");
+    return QStringLiteral("Решетка ТАЛИР ") + grille + core::S(a) + QLatin1Char('x') + core::S(b) +
+           QStringLiteral(" -") + core::S(n) + QStringLiteral(" шт.");
 }
 
 Result compositeResult(const SectionPanel& panel, double flow, const QString& sketch) {
@@ -63,7 +63,8 @@ Result compositeResult(const SectionPanel& panel, double flow, const QString& sk
     result.set(QStringLiteral("Label7"), S(panel.overallHeight));
     result.set(QStringLiteral("Label8"), panel.partWidth);
     result.set(QStringLiteral("Label9"), panel.partHeight);
-    result.set(QStringLiteral("txtSo"), figureText(QStringLiteral("Fc.c.общ= "), panel.totalFreeArea));
+    result.set(QStringLiteral("txtSo"),
+               figureText(QStringLiteral("Fc.c.общ= "), panel.totalFreeArea));
     result.set(QStringLiteral("txtFcc"), figureText(QStringLiteral("Fc.c.= "), panel.freeArea));
     result.set(QStringLiteral("txtm"), figureText(QStringLiteral("m= "), panel.mass));
     result.set(QStringLiteral("txtP"), figureText(QStringLiteral("p= "), panel.pressureDrop));

@@ -35,15 +35,15 @@ QString orderLine(const QString& grille, float a, float b, float n);
 
 // The composite panel of one section, written in the order the window shows it.
 struct SectionPanel {
-    QString orderLine;               // txtD5
-    core::Fixed4 overallWidth;       // A1: txt2, Label6
-    core::Fixed4 overallHeight;      // B1: txt3, Label7
-    QString partWidth;               // Label8: the width the sketch shows at the bottom view
-    QString partHeight;              // Label9: the height at the side view
-    core::Fixed4 freeArea;           // txtFcc
-    core::Fixed4 totalFreeArea;      // txtSo
-    core::Fixed4 mass;               // txtm
-    core::Fixed4 pressureDrop;       // txtP
+    QString orderLine;                    // txtD5
+    core::Fixed4 overallWidth;            // A1: txt2, Label6
+    core::Fixed4 overallHeight;           // B1: txt3, Label7
+    QString partWidth;                    // Label8: the width the sketch shows at the bottom view
+    QString partHeight;                   // Label9: the height at the side view
+    core::Fixed4 freeArea;                // txtFcc
+    core::Fixed4 totalFreeArea;           // txtSo
+    core::Fixed4 mass;                    // txtm
+    core::Fixed4 pressureDrop;            // txtP
     std::optional<core::Fixed4> jetThrow; // txtL02, in the windows that have it
 };
 

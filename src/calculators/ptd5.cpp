@@ -11,12 +11,12 @@ using core::Fixed4;
 
 // ПТ-Д5 constants, as the design engineers name them.
 struct Ptd5 {
-    static constexpr double kAllowance = 54.5;          // overall size − nominal size
-    static constexpr double kFitClearance = 3;          // nominal size − size that enters the opening
-    static constexpr double kLargestNominal = 2000;     // a single grille, either side
-    static constexpr double kLargestNominalSum = 3000;  // a single grille, width + height
-    static constexpr double kLargestOverall = 2054.5;   // a section, either side
-    static constexpr double kLargestOverallSum = 3109;  // a section, width + height
+    static constexpr double kAllowance = 54.5;      // overall size − nominal size
+    static constexpr double kFitClearance = 3;      // nominal size − size that enters the opening
+    static constexpr double kLargestNominal = 2000; // a single grille, either side
+    static constexpr double kLargestNominalSum = 3000; // a single grille, width + height
+    static constexpr double kLargestOverall = 2054.5;  // a section, either side
+    static constexpr double kLargestOverallSum = 3109; // a section, width + height
     // Size class of the section width, on A1: nominal widths below 500,
     // 1100, 1500 mm and the rest.
     static constexpr std::array<double, 3> kWidthClasses = {554.5, 1154.5, 1554.5};

@@ -84,9 +84,9 @@ void CalcWindow::buildControls() {
     // clang-format on
     if (descriptor_.jetThrow) {
         createControls(c, {
-            {Kind::Label, "Label10", {}, {424, 512, 137, 17}, {}, false},
-            {Kind::Label, "txtL02", {}, {568, 512, 121, 17}, {}, false},
-        });
+                              {Kind::Label, "Label10", {}, {424, 512, 137, 17}, {}, false},
+                              {Kind::Label, "txtL02", {}, {568, 512, 121, 17}, {}, false},
+                          });
     }
     // The fixed captions of the panel are those every window and the
     // command-line companion share.
@@ -96,8 +96,8 @@ void CalcWindow::buildControls() {
             fitText(label);
         }
     for (const auto& extra : descriptor_.extras) {
-        const Kind kind = extra.kind == calculators::ExtraControl::Kind::Option ? Kind::Option
-                                                                                : Kind::CheckBox;
+        const Kind kind =
+            extra.kind == calculators::ExtraControl::Kind::Option ? Kind::Option : Kind::CheckBox;
         auto* widget = qobject_cast<QAbstractButton*>(
             createControl(c, {kind, extra.name, extra.text, extra.rect}));
         widget->setChecked(extra.checked);
@@ -110,17 +110,22 @@ void CalcWindow::buildMenu() {
     menu->setObjectName(descriptor_.menu);
     QAction* help = menu->addAction(QStringLiteral("Справка"), this, &CalcWindow::mnuSpr_Click);
     help->setObjectName(descriptor_.menuHelp);
-    QAction* about = menu->addAction(QStringLiteral("О программе"), this, &CalcWindow::mnuProg_Click);
+    QAction* about =
+        menu->addAction(QStringLiteral("О программе"), this, &CalcWindow::mnuProg_Click);
     about->setObjectName(descriptor_.menuAbout);
 }
 
 void CalcWindow::connectHandlers() {
-    const auto button = [this](const char* name) { return control<QPushButton>(QString::fromLatin1(name)); };
+    const auto button = [this](const char* name) {
+        return control<QPushButton>(QString::fromLatin1(name));
+    };
     connect(button("btn1"), &QPushButton::clicked, this, &CalcWindow::btn1_Click);
     connect(button("btn2"), &QPushButton::clicked, this, &CalcWindow::btn2_Click);
     connect(button("btn3"), &QPushButton::clicked, this, &CalcWindow::btn3_Click);
     connect(button("btn4"), &QPushButton::clicked, this, &CalcWindow::btn4_Click);
-    const auto box = [this](const char* name) { return control<SelectAllLineEdit>(QString::fromLatin1(name)); };
+    const auto box = [this](const char* name) {
+        return control<SelectAllLineEdit>(QString::fromLatin1(name));
+    };
     connect(box("txtA"), &SelectAllLineEdit::gotFocus, this, &CalcWindow::txtA_GotFocus);
     connect(box("txtB"), &SelectAllLineEdit::gotFocus, this, &CalcWindow::txtB_GotFocus);
     connect(box("txtQ"), &SelectAllLineEdit::gotFocus, this, &CalcWindow::txtQ_GotFocus);
@@ -211,12 +216,24 @@ void CalcWindow::btn3_Click() {
     control(QStringLiteral("txtNo"))->hide();
 }
 
-void CalcWindow::btn4_Click() { askToExit(); }
-void CalcWindow::mnuSpr_Click() { openHelp(descriptor_.helpFirst, descriptor_.staysOnHelp); }
-void CalcWindow::mnuProg_Click() { openAbout(); }
+void CalcWindow::btn4_Click() {
+    askToExit();
+}
+void CalcWindow::mnuSpr_Click() {
+    openHelp(descriptor_.helpFirst, descriptor_.staysOnHelp);
+}
+void CalcWindow::mnuProg_Click() {
+    openAbout();
+}
 
-void CalcWindow::txtA_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtA"))->selectWhole(); }
-void CalcWindow::txtB_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtB"))->selectWhole(); }
-void CalcWindow::txtQ_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtQ"))->selectWhole(); }
+void CalcWindow::txtA_GotFocus() {
+    control<SelectAllLineEdit>(QStringLiteral("txtA"))->selectWhole();
+}
+void CalcWindow::txtB_GotFocus() {
+    control<SelectAllLineEdit>(QStringLiteral("txtB"))->selectWhole();
+}
+void CalcWindow::txtQ_GotFocus() {
+    control<SelectAllLineEdit>(QStringLiteral("txtQ"))->selectWhole();
+}
 
 } // namespace talir::calcwin

@@ -29,7 +29,7 @@ struct ControlSpec {
     enum class Kind { Label, Button, LineEdit, Picture, CheckBox, Option, ComboBox };
     Kind kind;
     QString name;
-    QString text;   // caption; for a picture, the resource it shows
+    QString text; // caption; for a picture, the resource it shows
     QRect rect;
     FontSpec font = {};
     bool visible = true;

@@ -173,11 +173,21 @@ void PtldWindow::btn2_Click() {
     control(QStringLiteral("Image3"))->show();
 }
 
-void PtldWindow::btn4_Click() { askToExit(); }
-void PtldWindow::mnuSpr_Click() { openHelp(QStringLiteral("Help")); }
-void PtldWindow::mnuOpr_Click() { openAbout(); }
+void PtldWindow::btn4_Click() {
+    askToExit();
+}
+void PtldWindow::mnuSpr_Click() {
+    openHelp(QStringLiteral("Help"));
+}
+void PtldWindow::mnuOpr_Click() {
+    openAbout();
+}
 
-void PtldWindow::txtL_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtL"))->selectWhole(); }
-void PtldWindow::txtQ_GotFocus() { control<SelectAllLineEdit>(QStringLiteral("txtQ"))->selectWhole(); }
+void PtldWindow::txtL_GotFocus() {
+    control<SelectAllLineEdit>(QStringLiteral("txtL"))->selectWhole();
+}
+void PtldWindow::txtQ_GotFocus() {
+    control<SelectAllLineEdit>(QStringLiteral("txtQ"))->selectWhole();
+}
 
 } // namespace talir::calcwin

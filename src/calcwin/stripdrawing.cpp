@@ -19,10 +19,10 @@ constexpr int kSectionDimY = 22;
 constexpr int kOverallDimY = 128;
 
 struct Plan {
-    int left;   // strip edges
+    int left; // strip edges
     int right;
-    int leftEnd;    // x where the left end section ends
-    int rightEnd;   // x where the right end section starts
+    int leftEnd;  // x where the left end section ends
+    int rightEnd; // x where the right end section starts
 };
 
 Plan planFor(const QRect& area) {

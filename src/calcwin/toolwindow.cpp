@@ -74,7 +74,9 @@ void ToolWindow::openAbout() {
         registry().show(QStringLiteral("Prog"));
 }
 
-void ToolWindow::askToExit() { registry().show(QStringLiteral("Eksit")); }
+void ToolWindow::askToExit() {
+    registry().show(QStringLiteral("Eksit"));
+}
 
 void ToolWindow::closeEvent(QCloseEvent* event) {
     if (closeBox_) {

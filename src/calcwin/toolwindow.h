@@ -12,10 +12,10 @@ namespace talir::calcwin {
 // How a window of the tool is framed.
 struct FrameSpec {
     QString caption;
-    QSize client;            // client area at 96 dpi, under the menu bar
-    QString icon;            // resource of the window icon; empty: none
-    bool closeBox = false;   // only the About window has one
-    bool centred = true;     // else where the system places new windows
+    QSize client;          // client area at 96 dpi, under the menu bar
+    QString icon;          // resource of the window icon; empty: none
+    bool closeBox = false; // only the About window has one
+    bool centred = true;   // else where the system places new windows
 };
 
 // A top-level window of the tool: fixed frame without minimise and maximise

@@ -11,7 +11,9 @@ void WindowRegistry::addFactory(const QString& name, Factory factory) {
     factories_.insert(name, std::move(factory));
 }
 
-bool WindowRegistry::knows(const QString& name) const { return factories_.contains(name); }
+bool WindowRegistry::knows(const QString& name) const {
+    return factories_.contains(name);
+}
 
 QWidget* WindowRegistry::existing(const QString& name) const {
     const auto it = windows_.constFind(name);
@@ -70,16 +72,16 @@ void WindowRegistry::closeAll() {
 
 const QStringList& WindowRegistry::shutdownOrder() {
     static const QStringList order = {
-        "Eksit",   "Prog",      "Start",     "HelpStart",                               //
-        "PTLD",    "Help",                                                              //
-        "PTD5",    "EskizD5",   "EskizD5_1", "EskizD5_2", "HelpD5",   "HelpD51",        //
-        "PTD6",    "EskizD6",   "EskizD6_1", "HelpD6",    "HelpD61",  "PTD6set",        //
-        "PTL",     "EskizL",    "EskizL1",   "EskizL2",   "HelpL",    "HelpL1",         //
-        "PTLW",    "HelpLW",    "HelpLW1",   "EskizLW",   "EskizLW_1", "EskizLW_2",     //
-        "PTM",     "EskizM",    "EskizM_1",  "HelpM",     "HelpM1",                     //
-        "PTMW",    "EskizMW",   "EskizMW_1", "EskizMW_2", "HelpMW",   "HelpMW1",        //
-        "PTJ",     "EskizJ",    "EskizJ_1",  "EskizJ_2",  "HelpJ",    "HelpJ1",         //
-        "PTF",     "HelpF",     "HelpF1",    "EskizF",    "EskizF_1", "EskizF_2",       //
+        "Eksit", "Prog",    "Start",     "HelpStart",                           //
+        "PTLD",  "Help",                                                        //
+        "PTD5",  "EskizD5", "EskizD5_1", "EskizD5_2", "HelpD5",    "HelpD51",   //
+        "PTD6",  "EskizD6", "EskizD6_1", "HelpD6",    "HelpD61",   "PTD6set",   //
+        "PTL",   "EskizL",  "EskizL1",   "EskizL2",   "HelpL",     "HelpL1",    //
+        "PTLW",  "HelpLW",  "HelpLW1",   "EskizLW",   "EskizLW_1", "EskizLW_2", //
+        "PTM",   "EskizM",  "EskizM_1",  "HelpM",     "HelpM1",                 //
+        "PTMW",  "EskizMW", "EskizMW_1", "EskizMW_2", "HelpMW",    "HelpMW1",   //
+        "PTJ",   "EskizJ",  "EskizJ_1",  "EskizJ_2",  "HelpJ",     "HelpJ1",    //
+        "PTF",   "HelpF",   "HelpF1",    "EskizF",    "EskizF_1",  "EskizF_2",  //
     };
     return order;
 }

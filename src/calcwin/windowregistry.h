@@ -60,6 +60,8 @@ private:
     QHash<QString, QPointer<QWidget>> windows_;
 };
 
-inline WindowRegistry& registry() { return WindowRegistry::instance(); }
+inline WindowRegistry& registry() {
+    return WindowRegistry::instance();
+}
 
 } // namespace talir::calcwin

@@ -12,11 +12,21 @@ QString jsonString(const QString& text) {
     QString quoted = QStringLiteral("\"");
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case '"': quoted += QStringLiteral("\\\""); break;
-        case '\\': quoted += QStringLiteral("\\\\"); break;
-        case '\n': quoted += QStringLiteral("\\n"); break;
-        case '\r': quoted += QStringLiteral("\\r"); break;
-        case '\t': quoted += QStringLiteral("\\t"); break;
+        case '"':
+            quoted += QStringLiteral("\\\"");
+            break;
+        case '\\':
+            quoted += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            quoted += QStringLiteral("\\n");
+            break;
+        case '\r':
+            quoted += QStringLiteral("\\r");
+            break;
+        case '\t':
+            quoted += QStringLiteral("\\t");
+            break;
         default:
             if (c.unicode() < 0x20)
                 quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
@@ -43,8 +53,8 @@ QString toJson(const QString& window, const core::Result& result) {
 // mass, then the totals.
 QStringList readStrip(const core::Result& result) {
     QStringList shown;
-    const char* const order[] = {"txtG", "txtS", "txtM", "txtG1", "txtS1", "txtM1", "txtG2",
-                                 "txtS2", "txtM2", "txtSob"};
+    const char* const order[] = {"txtG",  "txtS",  "txtM",  "txtG1", "txtS1",
+                                 "txtM1", "txtG2", "txtS2", "txtM2", "txtSob"};
     for (const char* control : order) {
         const QString text = result.text(QString::fromLatin1(control)).trimmed();
         if (!text.isEmpty())
@@ -119,12 +129,13 @@ Output run(const QStringList& arguments) {
     if (!calculate)
         return fail(QStringLiteral("no calculation for ") + window + QStringLiteral(" yet"));
 
-    const core::Result result = calculate({positional[0], positional[1], positional[2], sub, locale});
+    const core::Result result =
+        calculate({positional[0], positional[1], positional[2], sub, locale});
     if (json)
         return {0, toJson(window, result) + QLatin1Char('\n'), {}};
     const auto* descriptor = calculators::findPatternWindow(window);
-    const QStringList lines = descriptor ? calculators::readPanel(result, descriptor->jetThrow)
-                                         : readStrip(result);
+    const QStringList lines =
+        descriptor ? calculators::readPanel(result, descriptor->jetThrow) : readStrip(result);
     return {0, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'), {}};
 }
 

@@ -63,8 +63,8 @@ Fixed4 Fixed4::fromDouble(double x) {
 }
 
 std::int64_t Fixed4::roundToWhole() const {
-    std::int64_t whole = ticks_ / kScale;       // truncated toward zero
-    const std::int64_t rest = ticks_ % kScale;  // same sign as ticks_
+    std::int64_t whole = ticks_ / kScale;      // truncated toward zero
+    const std::int64_t rest = ticks_ % kScale; // same sign as ticks_
     const std::int64_t twice = 2 * (rest < 0 ? -rest : rest);
     const bool away = twice > kScale || (twice == kScale && (whole % 2) != 0);
     if (away)

@@ -46,6 +46,8 @@ private:
 };
 
 // F(x) of the calculators: x stored as a four-decimal fixed-point value.
-inline Fixed4 F(double x) { return Fixed4::fromDouble(x); }
+inline Fixed4 F(double x) {
+    return Fixed4::fromDouble(x);
+}
 
 } // namespace talir::core

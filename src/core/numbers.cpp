@@ -37,7 +37,9 @@ double R(double x) {
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-QString S(double x) { return signedBlank(std::fabs(x), std::signbit(x) && x != 0.0, 15); }
+QString S(double x) {
+    return signedBlank(std::fabs(x), std::signbit(x) && x != 0.0, 15);
+}
 
 QString S(float x) {
     return signedBlank(std::fabs(static_cast<double>(x)), std::signbit(x) && x != 0.0f, 7);
@@ -45,8 +47,8 @@ QString S(float x) {
 
 QString S(std::int64_t x) {
     const bool negative = x < 0;
-    const auto magnitude = negative ? -static_cast<unsigned long long>(x)
-                                    : static_cast<unsigned long long>(x);
+    const auto magnitude =
+        negative ? -static_cast<unsigned long long>(x) : static_cast<unsigned long long>(x);
     return (negative ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(magnitude);
 }
 
@@ -55,8 +57,8 @@ QString S(Fixed4 x) {
     if (ticks == 0)
         return QStringLiteral(" 0");
     const bool negative = ticks < 0;
-    const auto magnitude = negative ? -static_cast<unsigned long long>(ticks)
-                                    : static_cast<unsigned long long>(ticks);
+    const auto magnitude =
+        negative ? -static_cast<unsigned long long>(ticks) : static_cast<unsigned long long>(ticks);
     const auto whole = magnitude / Fixed4::kScale;
     auto fraction = magnitude % Fixed4::kScale;
     QString text = negative ? QStringLiteral("-") : QStringLiteral(" ");

@@ -16,15 +16,19 @@ namespace talir::core {
 double R(double x);
 
 // Single-precision storage: the value as a float keeps it.
-inline float single(double x) { return static_cast<float>(x); }
+inline float single(double x) {
+    return static_cast<float>(x);
+}
 
 // S(x), the signed-blank number text: " " or "-", then the digits with "." as
 // the decimal point, no "0" before the point below 1, no trailing zeros.
-QString S(double x);       // at most 15 significant digits
-QString S(float x);        // at most 7 significant digits
-QString S(Fixed4 x);       // at most four decimals, exact
+QString S(double x); // at most 15 significant digits
+QString S(float x);  // at most 7 significant digits
+QString S(Fixed4 x); // at most four decimals, exact
 QString S(std::int64_t x);
-inline QString S(int x) { return S(static_cast<std::int64_t>(x)); }
+inline QString S(int x) {
+    return S(static_cast<std::int64_t>(x));
+}
 
 // L(x), the locale number text: at most 7 significant digits, the locale's
 // decimal separator, "0" before it below 1, no blank and no grouping.

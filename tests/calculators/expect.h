@@ -63,12 +63,12 @@ inline void messageCase(const char* name, const char* window, bool sub, const ch
 }
 
 inline void compositeCase(const char* name, const char* window, bool sub, const char* a,
-                          const char* b, const char* q, const Texts& expected,
-                          const char* sketch, bool flowShown) {
+                          const char* b, const char* q, const Texts& expected, const char* sketch,
+                          bool flowShown) {
     QTest::newRow(name) << QString::fromUtf8(window) << sub << QString::fromUtf8(a)
                         << QString::fromUtf8(b) << QString::fromUtf8(q)
-                        << talir::core::Outcome::Composite << expected
-                        << QString::fromUtf8(sketch) << flowShown;
+                        << talir::core::Outcome::Composite << expected << QString::fromUtf8(sketch)
+                        << flowShown;
 }
 
 inline void checkCase() {

@@ -135,9 +135,9 @@ void TestInputs::atTheLimits_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<double>("a");
     QTest::addColumn<double>("b");
-    const std::pair<double, double> sizes[] = {{100000, 100000}, {100000, 100}, {100, 100000},
-                                                {2000, 100000},   {100000, 2000}, {99999.9, 1999.9},
-                                                {1000, 100000},   {100000, 600}};
+    const std::pair<double, double> sizes[] = {{100000, 100000}, {100000, 100},  {100, 100000},
+                                               {2000, 100000},   {100000, 2000}, {99999.9, 1999.9},
+                                               {1000, 100000},   {100000, 600}};
     for (int i = 0; i < int(std::size(kTypes)); ++i)
         for (const auto& [a, b] : sizes)
             QTest::addRow("%s %g x %g", kTypes[i].window, a, b) << i << a << b;
@@ -159,7 +159,8 @@ void TestInputs::atTheLimits() {
 
     // "Решетка ТАЛИР <grille> <a>x <b> - <count> шт."
     const QString order = result.text(QStringLiteral("txtD5"));
-    const QString prefix = QStringLiteral("Решетка ТАЛИР ") + QString::fromUtf8(limits.grille) + ' ';
+    const QString prefix =
+        QStringLiteral("Решетка ТАЛИР ") + QString::fromUtf8(limits.grille) + ' ';
     QVERIFY2(order.startsWith(prefix), qPrintable(order));
     const QStringList parts = order.mid(prefix.size()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QCOMPARE(parts.size(), 5);

@@ -17,18 +17,21 @@ void TestPtmw::cases_data() {
                 kNotComposite);
     messageCase("500 x 2000", "PTMW", false, "500", "2000", "0", Outcome::NotComposite,
                 kNotComposite);
-    messageCase("B below 100", "PTMW", false, "100", "99", "0", Outcome::Invalid,
-                kInvalidMessage);
-    messageCase("negative Q", "PTMW", false, "100", "100", "-1", Outcome::Invalid,
-                kInvalidMessage);
+    messageCase("B below 100", "PTMW", false, "100", "99", "0", Outcome::Invalid, kInvalidMessage);
+    messageCase("negative Q", "PTMW", false, "100", "100", "-1", Outcome::Invalid, kInvalidMessage);
     compositeCase("worked example", "PTMW", false, "3000", "1500", "2000",
                   texts({{"txtD5", "Решетка ТАЛИР ПТ-МШ 460x 1500 - 6 шт."},
                          {"txt2", "Горизонтальный размер (A1) : А1= 507.5 мм."},
                          {"txt3", "Вертикальный размер (В1) : В1= 1547.5 мм."},
-                         {"txtFcc", "Fc.c.= 0.4121"}, {"txtm", "m=  7.5754"},
-                         {"txtSo", "Fc.c.общ=  2.4726"}, {"txtP", "p= 0.0207"},
-                         {"txtL02", "L02= 4.8476"}, {"Label6", " 507.5"}, {"Label7", " 1547.5"},
-                         {"Label8", "458"}, {"Label9", "1498"}}),
+                         {"txtFcc", "Fc.c.= 0.4121"},
+                         {"txtm", "m=  7.5754"},
+                         {"txtSo", "Fc.c.общ=  2.4726"},
+                         {"txtP", "p= 0.0207"},
+                         {"txtL02", "L02= 4.8476"},
+                         {"Label6", " 507.5"},
+                         {"Label7", " 1547.5"},
+                         {"Label8", "458"},
+                         {"Label9", "1498"}}),
                   "EskizMW_1", true);
     // B1 = 274.25 before rounding.
     compositeCase("501 x 501", "PTMW", false, "501", "501", "0",
@@ -50,13 +53,14 @@ void TestPtmw::cases_data() {
     compositeCase("grid", "PTMW", false, "2001", "2001", "0",
                   texts({{"txtD5", "Решетка ТАЛИР ПТ-МШ 977x 465 - 8 шт."}}), "EskizMW", false);
     // Upright sections, one horizontal stiffener: m = 4.8877.
-    compositeCase("upright sections", "PTMW", false, "4000", "1000", "0",
-                  texts({{"txtD5", "Решетка ТАЛИР ПТ-МШ 458x 1000 - 8 шт."},
-                         {"txtm", "m=  4.8877"}}),
-                  "EskizMW_1", false);
+    compositeCase(
+        "upright sections", "PTMW", false, "4000", "1000", "0",
+        texts({{"txtD5", "Решетка ТАЛИР ПТ-МШ 458x 1000 - 8 шт."}, {"txtm", "m=  4.8877"}}),
+        "EskizMW_1", false);
     compositeCase("figures below 1", "PTMW", false, "100", "2100", "100",
                   texts({{"txtD5", "Решетка ТАЛИР ПТ-МШ 100x 489 - 4 шт."},
-                         {"txtSo", "Fc.c.общ= 0.1168"}, {"txtm", "m= 0.774"}}),
+                         {"txtSo", "Fc.c.общ= 0.1168"},
+                         {"txtm", "m= 0.774"}}),
                   "EskizMW_1", true);
     compositeCase("square section", "PTMW", false, "489", "2100", "0",
                   texts({{"txtD5", "Решетка ТАЛИР ПТ-МШ 489x 489 - 4 шт."},

@@ -36,7 +36,8 @@ void TestCli::workedExampleAsJson() {
     QCOMPARE(object["sketch"].toString(), QStringLiteral("EskizD5"));
     const QJsonObject texts = object["texts"].toObject();
     QCOMPARE(texts["txtD5"].toString(), QStringLiteral("Решетка ТАЛИР ПТ-Д5 1223x 600 - 2 шт."));
-    QCOMPARE(texts["txt2"].toString(), QStringLiteral("Горизонтальный размер (A1) : А1= 1277.5 мм."));
+    QCOMPARE(texts["txt2"].toString(),
+             QStringLiteral("Горизонтальный размер (A1) : А1= 1277.5 мм."));
     QCOMPARE(texts["txt3"].toString(), QStringLiteral("Вертикальный размер (В1) : В1= 654.5 мм."));
     QCOMPARE(texts["txtFcc"].toString(), QStringLiteral("Fc.c.= 0.3346"));
     QCOMPARE(texts["txtSo"].toString(), QStringLiteral("Fc.c.общ= 0.6692"));
@@ -53,75 +54,128 @@ void TestCli::everyTypesWorkedExample_data() {
     QTest::addColumn<QStringList>("expected"); // "control=text"
     QTest::addColumn<QString>("sketch");
     QTest::newRow("ПТ-Д6") << QStringList{"PTD6", "2000", "2000", "0"}
-        << QStringList{"txtD5=Решетка ТАЛИР ПТ-Д6 2000x 960 - 2 шт.",
-                       "txt2=Горизонтальный размер (A1) : А1= 2079.5 мм.",
-                       "txt3=Вертикальный размер (В1) : В1= 1039.5 мм.", "txtFcc=Fc.c.= 0.9071",
-                       "txtm=m=  12.515", "txtSo=Fc.c.общ=  1.8142", "Label6= 2079.5",
-                       "Label7= 1039.5", "Label8=1997", "Label9=957"}
-        << "EskizD6";
-    QTest::newRow("ПТ-Д6 с сеткой") << QStringList{"PTD6set", "2000", "2000", "0"}
+                           << QStringList{"txtD5=Решетка ТАЛИР ПТ-Д6 2000x 960 - 2 шт.",
+                                          "txt2=Горизонтальный размер (A1) : А1= 2079.5 мм.",
+                                          "txt3=Вертикальный размер (В1) : В1= 1039.5 мм.",
+                                          "txtFcc=Fc.c.= 0.9071",
+                                          "txtm=m=  12.515",
+                                          "txtSo=Fc.c.общ=  1.8142",
+                                          "Label6= 2079.5",
+                                          "Label7= 1039.5",
+                                          "Label8=1997",
+                                          "Label9=957"}
+                           << "EskizD6";
+    QTest::newRow("ПТ-Д6 с сеткой")
+        << QStringList{"PTD6set", "2000", "2000", "0"}
         << QStringList{"txtD5=Решетка ТАЛИР ПТ-Д6 2000x 960 - 2 шт.", "txtFcc=Fc.c.= 0.7257",
                        "txtm=m=  17.2963", "txtSo=Fc.c.общ=  1.4514"}
         << "EskizD6";
     QTest::newRow("ПТ-Л") << QStringList{"PTL", "1500", "1600", "2000"}
-        << QStringList{"txtD5=Решетка ТАЛИР ПТ-Л 1500x 771 - 2 шт.",
-                       "txt2=Горизонтальный размер (A1) : А1= 1547.5 мм.",
-                       "txt3=Вертикальный размер (В1) : В1= 828.5 мм.", "txtFcc=Fc.c.= 0.9042",
-                       "txtm=m=  7.4475", "txtSo=Fc.c.общ=  1.8084", "txtP=p= 0.0388",
-                       "txtL02=L02= 5.6683", "Label6= 1547.5", "Label7= 828.5", "Label8=1500",
-                       "Label9=771"}
-        << "EskizL";
+                          << QStringList{"txtD5=Решетка ТАЛИР ПТ-Л 1500x 771 - 2 шт.",
+                                         "txt2=Горизонтальный размер (A1) : А1= 1547.5 мм.",
+                                         "txt3=Вертикальный размер (В1) : В1= 828.5 мм.",
+                                         "txtFcc=Fc.c.= 0.9042",
+                                         "txtm=m=  7.4475",
+                                         "txtSo=Fc.c.общ=  1.8084",
+                                         "txtP=p= 0.0388",
+                                         "txtL02=L02= 5.6683",
+                                         "Label6= 1547.5",
+                                         "Label7= 828.5",
+                                         "Label8=1500",
+                                         "Label9=771"}
+                          << "EskizL";
     QTest::newRow("ПТ-ЛШ") << QStringList{"PTLW", "1800", "700", "800"}
-        << QStringList{"txtD5=Решетка ТАЛИР ПТ-ЛШ 1800x 326 - 2 шт.",
-                       "txt2=Горизонтальный размер (A1) : А1= 1847.5 мм.",
-                       "txt3=Вертикальный размер (В1) : В1= 373.5 мм.", "txtFcc=Fc.c.= 0.3616",
-                       "txtm=m=  7.2691", "txtSo=Fc.c.общ= 0.7232", "txtP=p= 0.0388",
-                       "txtL02=L02= 3.5854", "Label8=1800", "Label9=326"}
-        << "EskizLW";
+                           << QStringList{"txtD5=Решетка ТАЛИР ПТ-ЛШ 1800x 326 - 2 шт.",
+                                          "txt2=Горизонтальный размер (A1) : А1= 1847.5 мм.",
+                                          "txt3=Вертикальный размер (В1) : В1= 373.5 мм.",
+                                          "txtFcc=Fc.c.= 0.3616",
+                                          "txtm=m=  7.2691",
+                                          "txtSo=Fc.c.общ= 0.7232",
+                                          "txtP=p= 0.0388",
+                                          "txtL02=L02= 3.5854",
+                                          "Label8=1800",
+                                          "Label9=326"}
+                           << "EskizLW";
     QTest::newRow("ПТ-М") << QStringList{"PTM", "5000", "3000", "10000"}
-        << QStringList{"txtD5=Решетка ТАЛИР ПТ-М 1214x 1476 - 8 шт.", "txtL02=L02= 11.3387"}
-        << "EskizM_1";
+                          << QStringList{"txtD5=Решетка ТАЛИР ПТ-М 1214x 1476 - 8 шт.",
+                                         "txtL02=L02= 11.3387"}
+                          << "EskizM_1";
     QTest::newRow("ПТ-МШ") << QStringList{"PTMW", "3000", "1500", "2000"}
-        << QStringList{"txtD5=Решетка ТАЛИР ПТ-МШ 460x 1500 - 6 шт.",
-                       "txt2=Горизонтальный размер (A1) : А1= 507.5 мм.",
-                       "txt3=Вертикальный размер (В1) : В1= 1547.5 мм.", "txtFcc=Fc.c.= 0.4121",
-                       "txtm=m=  7.5754", "txtSo=Fc.c.общ=  2.4726", "txtP=p= 0.0207",
-                       "txtL02=L02= 4.8476", "Label6= 507.5", "Label7= 1547.5", "Label8=458",
-                       "Label9=1498"}
-        << "EskizMW_1";
+                           << QStringList{"txtD5=Решетка ТАЛИР ПТ-МШ 460x 1500 - 6 шт.",
+                                          "txt2=Горизонтальный размер (A1) : А1= 507.5 мм.",
+                                          "txt3=Вертикальный размер (В1) : В1= 1547.5 мм.",
+                                          "txtFcc=Fc.c.= 0.4121",
+                                          "txtm=m=  7.5754",
+                                          "txtSo=Fc.c.общ=  2.4726",
+                                          "txtP=p= 0.0207",
+                                          "txtL02=L02= 4.8476",
+                                          "Label6= 507.5",
+                                          "Label7= 1547.5",
+                                          "Label8=458",
+                                          "Label9=1498"}
+                           << "EskizMW_1";
     QTest::newRow("ПТ-Ф") << QStringList{"PTF", "2500", "2000", "3600"}
-        << QStringList{"txtD5=Решетка ТАЛИР ПТ-Ф 800x 975 - 6 шт.",
-                       "txt2=Горизонтальный размер (A1) : А1= 850 мм.",
-                       "txt3=Вертикальный размер (В1) : В1= 1025 мм.", "txtFcc=Fc.c.= 0.2458",
-                       "txtm=m=  2.7177", "txtSo=Fc.c.общ=  1.4748", "txtP=p= 0.189",
-                       "txtL02=L02= 11.2982", "Label8=790", "Label9=965"}
-        << "EskizF_1";
+                          << QStringList{"txtD5=Решетка ТАЛИР ПТ-Ф 800x 975 - 6 шт.",
+                                         "txt2=Горизонтальный размер (A1) : А1= 850 мм.",
+                                         "txt3=Вертикальный размер (В1) : В1= 1025 мм.",
+                                         "txtFcc=Fc.c.= 0.2458",
+                                         "txtm=m=  2.7177",
+                                         "txtSo=Fc.c.общ=  1.4748",
+                                         "txtP=p= 0.189",
+                                         "txtL02=L02= 11.2982",
+                                         "Label8=790",
+                                         "Label9=965"}
+                          << "EskizF_1";
     QTest::newRow("ПТ-Ж") << QStringList{"PTJ", "1000", "2000", "350"}
-        << QStringList{"txtD5=Решетка ТАЛИР ПТ-Ж 1000x 462 - 4 шт.",
-                       "txt2=Горизонтальный размер (A1) : А1= 1050 мм.",
-                       "txt3=Вертикальный размер (В1) : В1= 512 мм.", "txtFcc=Fc.c.= 0.1429",
-                       "txtm=m=  2.3951", "txtSo=Fc.c.общ= 0.5716", "txtP=p= 0.0119",
-                       "txtL02=L02= 1.7644", "Label8=990", "Label9=452"}
-        << "EskizJ";
+                          << QStringList{"txtD5=Решетка ТАЛИР ПТ-Ж 1000x 462 - 4 шт.",
+                                         "txt2=Горизонтальный размер (A1) : А1= 1050 мм.",
+                                         "txt3=Вертикальный размер (В1) : В1= 512 мм.",
+                                         "txtFcc=Fc.c.= 0.1429",
+                                         "txtm=m=  2.3951",
+                                         "txtSo=Fc.c.общ= 0.5716",
+                                         "txtP=p= 0.0119",
+                                         "txtL02=L02= 1.7644",
+                                         "Label8=990",
+                                         "Label9=452"}
+                          << "EskizJ";
     QTest::newRow("ПТ-Ф1") << QStringList{"--sub", "PTF", "2500", "2000", "3600"}
-        << QStringList{"txtD5=Решетка ТАЛИР ПТ-Ф1 806x 980 - 6 шт.", "txtFcc=Fc.c.= 0.2493",
-                       "txtm=m=  2.8435", "txtSo=Fc.c.общ=  1.4958", "txtP=p= 0.1837",
-                       "txtL02=L02= 11.2186", "Label8=789", "Label9=963"}
-        << "EskizF_1";
+                           << QStringList{"txtD5=Решетка ТАЛИР ПТ-Ф1 806x 980 - 6 шт.",
+                                          "txtFcc=Fc.c.= 0.2493",
+                                          "txtm=m=  2.8435",
+                                          "txtSo=Fc.c.общ=  1.4958",
+                                          "txtP=p= 0.1837",
+                                          "txtL02=L02= 11.2186",
+                                          "Label8=789",
+                                          "Label9=963"}
+                           << "EskizF_1";
     QTest::newRow("ПТ-Ж1") << QStringList{"--sub", "PTJ", "1000", "2000", "350"}
-        << QStringList{"txtD5=Решетка ТАЛИР ПТ-Ж1 1000x 470 - 4 шт.", "txtFcc=Fc.c.= 0.1458",
-                       "txtm=m=  2.536", "txtSo=Fc.c.общ= 0.5832", "txtP=p= 0.0114",
-                       "txtL02=L02= 1.7468", "Label8=983", "Label9=453"}
-        << "EskizJ";
+                           << QStringList{"txtD5=Решетка ТАЛИР ПТ-Ж1 1000x 470 - 4 шт.",
+                                          "txtFcc=Fc.c.= 0.1458",
+                                          "txtm=m=  2.536",
+                                          "txtSo=Fc.c.общ= 0.5832",
+                                          "txtP=p= 0.0114",
+                                          "txtL02=L02= 1.7468",
+                                          "Label8=983",
+                                          "Label9=453"}
+                           << "EskizJ";
     QTest::newRow("ПТ-ЛД") << QStringList{"PTLD", "2030", "305", "1000"}
-        << QStringList{"txtG=Решетка ТАЛИР ПТ-ЛД2 1000x 300 -  1 шт.",
-                       "txtG1=Решетка ТАЛИР ПТ-ЛД1 500x 300 -  1 шт.",
-                       "txtG2=Решетка ТАЛИР ПТ-ЛД1 525x 300 -  1 шт.", "txtS=Fс.с.= 0.2352",
-                       "txtS1=Fс.с.= 0.1164", "txtS2=Fс.с.= 0.1224", "txtM=m=  3.5165",
-                       "txtM1=m=  1.8927", "txtM2=m=  1.9687", "txtSob=Fс.с.об.=0.474",
-                       "txtP1=p= 0.2205", "txtL02=L0,2= 5.5353", "txtE1=500",
-                       "txtE= 1x1000 мм", "txtE2=525", "txtP=2030"}
-        << "";
+                           << QStringList{"txtG=Решетка ТАЛИР ПТ-ЛД2 1000x 300 -  1 шт.",
+                                          "txtG1=Решетка ТАЛИР ПТ-ЛД1 500x 300 -  1 шт.",
+                                          "txtG2=Решетка ТАЛИР ПТ-ЛД1 525x 300 -  1 шт.",
+                                          "txtS=Fс.с.= 0.2352",
+                                          "txtS1=Fс.с.= 0.1164",
+                                          "txtS2=Fс.с.= 0.1224",
+                                          "txtM=m=  3.5165",
+                                          "txtM1=m=  1.8927",
+                                          "txtM2=m=  1.9687",
+                                          "txtSob=Fс.с.об.=0.474",
+                                          "txtP1=p= 0.2205",
+                                          "txtL02=L0,2= 5.5353",
+                                          "txtE1=500",
+                                          "txtE= 1x1000 мм",
+                                          "txtE2=525",
+                                          "txtP=2030"}
+                           << "";
 }
 
 void TestCli::everyTypesWorkedExample() {
@@ -160,10 +214,12 @@ void TestCli::messageOutcomes_data() {
     QTest::newRow("empty text") << QStringList{"--json", "PTD5", "", "600", "0"} << "invalid";
     QTest::newRow("double dash") << QStringList{"--json", "--", "PTD5", "2000", "1000", "0"}
                                  << "not_composite";
-    QTest::newRow("comma in ru") << QStringList{"--json", "--locale", "ru_RU", "PTD5", "2500,5",
-                                                "600", "0"} << "composite";
-    QTest::newRow("point in ru") << QStringList{"--json", "--locale", "ru_RU", "PTD5", "2500.5",
-                                                "600", "0"} << "invalid";
+    QTest::newRow("comma in ru") << QStringList{"--json", "--locale", "ru_RU", "PTD5",
+                                                "2500,5", "600",      "0"}
+                                 << "composite";
+    QTest::newRow("point in ru") << QStringList{"--json", "--locale", "ru_RU", "PTD5",
+                                                "2500.5", "600",      "0"}
+                                 << "invalid";
 }
 
 void TestCli::messageOutcomes() {

@@ -153,12 +153,18 @@ void TestNumbers::localeText_data() {
     QTest::addColumn<double>("x");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("whole ru") << 1220.0 << "ru_RU" << "1220";
-    QTest::newRow("whole large ru, no grouping") << 1234567.0 << "ru_RU" << "1234567";
-    QTest::newRow("fraction ru") << 0.5 << "ru_RU" << "0,5";
-    QTest::newRow("fraction en") << 0.5 << "en_US" << "0.5";
-    QTest::newRow("7 digits") << 1234.56789 << "en_US" << "1234.568";
-    QTest::newRow("zero") << 0.0 << "ru_RU" << "0";
+    QTest::newRow("whole ru") << 1220.0 << "ru_RU"
+                              << "1220";
+    QTest::newRow("whole large ru, no grouping") << 1234567.0 << "ru_RU"
+                                                 << "1234567";
+    QTest::newRow("fraction ru") << 0.5 << "ru_RU"
+                                 << "0,5";
+    QTest::newRow("fraction en") << 0.5 << "en_US"
+                                 << "0.5";
+    QTest::newRow("7 digits") << 1234.56789 << "en_US"
+                              << "1234.568";
+    QTest::newRow("zero") << 0.0 << "ru_RU"
+                          << "0";
 }
 
 void TestNumbers::localeText() {
@@ -176,8 +182,10 @@ void TestNumbers::fractionAndFigureTexts() {
     QCOMPARE(figureText(QStringLiteral("m= "), F(4.6739)), QStringLiteral("m=  4.6739"));
     QCOMPARE(figureText(QStringLiteral("m= "), F(1)), QStringLiteral("m=  1"));
     QCOMPARE(figureText(QStringLiteral("m= "), F(0.99995)), QStringLiteral("m=  1"));
-    QCOMPARE(figureText(QStringLiteral("p= "), QStringLiteral("p="), F(3.25)), QStringLiteral("p= 3.25"));
-    QCOMPARE(figureText(QStringLiteral("p= "), QStringLiteral("p="), F(0.25)), QStringLiteral("p= 0.25"));
+    QCOMPARE(figureText(QStringLiteral("p= "), QStringLiteral("p="), F(3.25)),
+             QStringLiteral("p= 3.25"));
+    QCOMPARE(figureText(QStringLiteral("p= "), QStringLiteral("p="), F(0.25)),
+             QStringLiteral("p= 0.25"));
 }
 
 void TestNumbers::readingNumbers_data() {
@@ -185,25 +193,44 @@ void TestNumbers::readingNumbers_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<bool>("isNumber");
     QTest::addColumn<double>("value");
-    QTest::newRow("comma ru") << "1500,5" << "ru_RU" << true << 1500.5;
-    QTest::newRow("point ru") << "1500.5" << "ru_RU" << false << 0.0;
-    QTest::newRow("point en") << "1500.5" << "en_US" << true << 1500.5;
-    QTest::newRow("comma en is no grouping") << "1,500" << "en_US" << false << 0.0;
-    QTest::newRow("whole") << "2500" << "ru_RU" << true << 2500.0;
-    QTest::newRow("blanks around") << " 2500 " << "ru_RU" << true << 2500.0;
-    QTest::newRow("sign") << "-1" << "ru_RU" << true << -1.0;
-    QTest::newRow("plus") << "+7" << "ru_RU" << true << 7.0;
-    QTest::newRow("exponent") << "1e3" << "ru_RU" << true << 1000.0;
-    QTest::newRow("huge finite") << "1e308" << "ru_RU" << true << 1e308;
-    QTest::newRow("beyond double") << "1e309" << "ru_RU" << false << 0.0;
-    QTest::newRow("empty") << "" << "ru_RU" << false << 0.0;
-    QTest::newRow("blank") << "  " << "ru_RU" << false << 0.0;
-    QTest::newRow("letters") << "abc" << "ru_RU" << false << 0.0;
-    QTest::newRow("lone minus") << "-" << "ru_RU" << false << 0.0;
-    QTest::newRow("lone comma") << "," << "ru_RU" << false << 0.0;
-    QTest::newRow("inf") << "inf" << "en_US" << false << 0.0;
-    QTest::newRow("nan") << "nan" << "en_US" << false << 0.0;
-    QTest::newRow("digits and letters") << "12abc" << "ru_RU" << false << 0.0;
+    QTest::newRow("comma ru") << "1500,5"
+                              << "ru_RU" << true << 1500.5;
+    QTest::newRow("point ru") << "1500.5"
+                              << "ru_RU" << false << 0.0;
+    QTest::newRow("point en") << "1500.5"
+                              << "en_US" << true << 1500.5;
+    QTest::newRow("comma en is no grouping") << "1,500"
+                                             << "en_US" << false << 0.0;
+    QTest::newRow("whole") << "2500"
+                           << "ru_RU" << true << 2500.0;
+    QTest::newRow("blanks around") << " 2500 "
+                                   << "ru_RU" << true << 2500.0;
+    QTest::newRow("sign") << "-1"
+                          << "ru_RU" << true << -1.0;
+    QTest::newRow("plus") << "+7"
+                          << "ru_RU" << true << 7.0;
+    QTest::newRow("exponent") << "1e3"
+                              << "ru_RU" << true << 1000.0;
+    QTest::newRow("huge finite") << "1e308"
+                                 << "ru_RU" << true << 1e308;
+    QTest::newRow("beyond double") << "1e309"
+                                   << "ru_RU" << false << 0.0;
+    QTest::newRow("empty") << ""
+                           << "ru_RU" << false << 0.0;
+    QTest::newRow("blank") << "  "
+                           << "ru_RU" << false << 0.0;
+    QTest::newRow("letters") << "abc"
+                             << "ru_RU" << false << 0.0;
+    QTest::newRow("lone minus") << "-"
+                                << "ru_RU" << false << 0.0;
+    QTest::newRow("lone comma") << ","
+                                << "ru_RU" << false << 0.0;
+    QTest::newRow("inf") << "inf"
+                         << "en_US" << false << 0.0;
+    QTest::newRow("nan") << "nan"
+                         << "en_US" << false << 0.0;
+    QTest::newRow("digits and letters") << "12abc"
+                                        << "ru_RU" << false << 0.0;
 }
 
 void TestNumbers::readingNumbers() {

@@ -33,7 +33,9 @@ inline void closeEverything() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-inline ToolWindow* window(const QString& name) { return registry().windowAs<ToolWindow>(name); }
+inline ToolWindow* window(const QString& name) {
+    return registry().windowAs<ToolWindow>(name);
+}
 
 template <typename T = QWidget> T* control(const QString& window, const QString& name) {
     T* widget = guitest::window(window)->control<T>(name);

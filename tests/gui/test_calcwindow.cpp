@@ -1,7 +1,7 @@
 #include "guitest.h"
 
-#include "calcwin/sketchwindow.h"
 #include "calculators/calculator.h"
+#include "calcwin/sketchwindow.h"
 
 #include <QCheckBox>
 #include <QMenu>
@@ -77,18 +77,36 @@ void TestCalcWindow::outcomes_data() {
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("q");
     QTest::addColumn<QString>("message"); // empty: composite
-    const QString invalid = QStringLiteral(
-        "НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАННЫЕ. A, B, Q не являются числом. Размер A или B<100 мм, либо Q<0");
-    QTest::newRow("composite") << "2500" << "600" << "200" << "";
-    QTest::newRow("not composite") << "2000" << "1000" << "0"
+    const QString invalid = QStringLiteral("НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАННЫЕ. A, B, Q не являются "
+                                           "числом. Размер A или B<100 мм, либо Q<0");
+    QTest::newRow("composite") << "2500"
+                               << "600"
+                               << "200"
+                               << "";
+    QTest::newRow("not composite") << "2000"
+                                   << "1000"
+                                   << "0"
                                    << "Данная решетка не является составной";
-    QTest::newRow("empty") << "" << "600" << "0" << invalid;
-    QTest::newRow("letters") << "2500" << "abc" << "0" << invalid;
-    QTest::newRow("lone sign") << "-" << "600" << "0" << invalid;
-    QTest::newRow("inf") << "2500" << "600" << "inf" << invalid;
-    QTest::newRow("nan") << "nan" << "600" << "0" << invalid;
-    QTest::newRow("1e308") << "1e308" << "600" << "0"
-                           << "НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАННЫЕ. Размер A или B>100000 мм, либо Q>1000000 м3/ч";
+    QTest::newRow("empty") << ""
+                           << "600"
+                           << "0" << invalid;
+    QTest::newRow("letters") << "2500"
+                             << "abc"
+                             << "0" << invalid;
+    QTest::newRow("lone sign") << "-"
+                               << "600"
+                               << "0" << invalid;
+    QTest::newRow("inf") << "2500"
+                         << "600"
+                         << "inf" << invalid;
+    QTest::newRow("nan") << "nan"
+                         << "600"
+                         << "0" << invalid;
+    QTest::newRow("1e308")
+        << "1e308"
+        << "600"
+        << "0"
+        << "НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАННЫЕ. Размер A или B>100000 мм, либо Q>1000000 м3/ч";
 }
 
 void TestCalcWindow::outcomes() {
@@ -99,7 +117,8 @@ void TestCalcWindow::outcomes() {
     calculate(a, b, q);
     if (message.isEmpty()) {
         QCOMPARE(shownPanel(), kPanel + QStringList{"btn2"});
-        QCOMPARE(text(kWin, QStringLiteral("txtD5")), QStringLiteral("Решетка ТАЛИР ПТ-Д5 1223x 600 - 2 шт."));
+        QCOMPARE(text(kWin, QStringLiteral("txtD5")),
+                 QStringLiteral("Решетка ТАЛИР ПТ-Д5 1223x 600 - 2 шт."));
         QCOMPARE(text(kWin, QStringLiteral("txtm")), QStringLiteral("m=  4.6739"));
         QCOMPARE(text(kWin, QStringLiteral("txtP")), QStringLiteral("p= 0.0083"));
         QCOMPARE(text(kWin, QStringLiteral("txt8")), QStringLiteral("Δ"));
@@ -115,7 +134,8 @@ void TestCalcWindow::compositeThenNotComposite() {
     calculate(QStringLiteral("2500"), QStringLiteral("600"), QStringLiteral("200"));
     calculate(QStringLiteral("1000"), QStringLiteral("1000"), QStringLiteral("200"));
     QCOMPARE(shownPanel(), QStringList{"txtNo"});
-    QCOMPARE(text(kWin, QStringLiteral("txtNo")), QStringLiteral("Данная решетка не является составной"));
+    QCOMPARE(text(kWin, QStringLiteral("txtNo")),
+             QStringLiteral("Данная решетка не является составной"));
     calculate(QStringLiteral("2500"), QStringLiteral("600"), QStringLiteral("200"));
     QVERIFY(!shown(kWin, QStringLiteral("txtNo")));
 }
@@ -153,7 +173,8 @@ void TestCalcWindow::enterCalculates() {
     // The keypad's Enter too.
     calculate(QStringLiteral("1000"), QStringLiteral("1000"), QStringLiteral("0"));
     type(QStringLiteral("2500"), QStringLiteral("600"), QStringLiteral("200"));
-    QTest::keyClick(control<QLineEdit>(kWin, QStringLiteral("txtB")), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(control<QLineEdit>(kWin, QStringLiteral("txtB")), Qt::Key_Enter,
+                    Qt::KeypadModifier);
     QVERIFY(shown(kWin, QStringLiteral("txtD5")));
 }
 
@@ -186,12 +207,15 @@ void TestCalcWindow::sketchPerShape_data() {
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("sketch");
     QTest::addColumn<QStringList>("dimensions");
-    QTest::newRow("wider") << "2500" << "600" << "EskizD5"
-                           << QStringList{" 1277.5", " 654.5", "1220", "597"};
-    QTest::newRow("taller") << "500" << "3000" << "EskizD5_1"
-                            << QStringList{" 554.5", " 1527.5", "497", "1470"};
-    QTest::newRow("square") << "3054.5" << "1500" << "EskizD5_2"
-                            << QStringList{" 1554.5", " 1554.5", "1497", "1497"};
+    QTest::newRow("wider") << "2500"
+                           << "600"
+                           << "EskizD5" << QStringList{" 1277.5", " 654.5", "1220", "597"};
+    QTest::newRow("taller") << "500"
+                            << "3000"
+                            << "EskizD5_1" << QStringList{" 554.5", " 1527.5", "497", "1470"};
+    QTest::newRow("square") << "3054.5"
+                            << "1500"
+                            << "EskizD5_2" << QStringList{" 1554.5", " 1554.5", "1497", "1497"};
 }
 
 void TestCalcWindow::sketchPerShape() {

@@ -69,10 +69,19 @@ void TestPtldWindow::unequalEnds() {
         {"txtG", "Решетка ТАЛИР ПТ-ЛД2 1000x 300 -  1 шт."},
         {"txtG1", "Решетка ТАЛИР ПТ-ЛД1 500x 300 -  1 шт."},
         {"txtG2", "Решетка ТАЛИР ПТ-ЛД1 525x 300 -  1 шт."},
-        {"txtS", "Fс.с.= 0.2352"}, {"txtS1", "Fс.с.= 0.1164"}, {"txtS2", "Fс.с.= 0.1224"},
-        {"txtM", "m=  3.5165"}, {"txtM1", "m=  1.8927"}, {"txtM2", "m=  1.9687"},
-        {"txtSob", "Fс.с.об.=0.474"}, {"txtP1", "p= 0.2205"}, {"txtL02", "L0,2= 5.5353"},
-        {"txtE1", "500"}, {"txtE", " 1x1000 мм"}, {"txtE2", "525"}, {"txtP", "2030"}};
+        {"txtS", "Fс.с.= 0.2352"},
+        {"txtS1", "Fс.с.= 0.1164"},
+        {"txtS2", "Fс.с.= 0.1224"},
+        {"txtM", "m=  3.5165"},
+        {"txtM1", "m=  1.8927"},
+        {"txtM2", "m=  1.9687"},
+        {"txtSob", "Fс.с.об.=0.474"},
+        {"txtP1", "p= 0.2205"},
+        {"txtL02", "L0,2= 5.5353"},
+        {"txtE1", "500"},
+        {"txtE", " 1x1000 мм"},
+        {"txtE2", "525"},
+        {"txtP", "2030"}};
     for (const auto& [name, value] : expected)
         QCOMPARE(text(kWin, QString::fromLatin1(name)), QString::fromUtf8(value));
     for (const char* name : {"txtE1", "txtE", "txtE2"})
@@ -82,7 +91,8 @@ void TestPtldWindow::unequalEnds() {
 void TestPtldWindow::equalEndsWithoutFlow() {
     calculate(QStringLiteral("5555"), QStringLiteral("405"), QStringLiteral("0"));
     QCOMPARE(shownOf(kOnlyWithResult + kFlowRows), kOnlyWithResult);
-    QCOMPARE(text(kWin, QStringLiteral("txtG1")), QStringLiteral("Решетка ТАЛИР ПТ-ЛД1 275x 400 -  2 шт."));
+    QCOMPARE(text(kWin, QStringLiteral("txtG1")),
+             QStringLiteral("Решетка ТАЛИР ПТ-ЛД1 275x 400 -  2 шт."));
     QCOMPARE(text(kWin, QStringLiteral("txtG2")), QStringLiteral(" "));
     QCOMPARE(text(kWin, QStringLiteral("txtS2")), QString());
     QCOMPARE(text(kWin, QStringLiteral("txtSob")), QStringLiteral("Fс.с.об.= 1.7576"));
@@ -93,15 +103,28 @@ void TestPtldWindow::invalidOutcomes_data() {
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("q");
     QTest::addColumn<QStringList>("lines");
-    const QStringList notNumber = {"НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАННЫЕ", "Введите число A1, B1 или число Q ", ""};
+    const QStringList notNumber = {"НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАННЫЕ",
+                                   "Введите число A1, B1 или число Q ", ""};
     const QStringList outOfRange = {"НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАННЫЕ", "Размер A1<2030",
                                     "Размер B1 вне интервала 24<B1<=500"};
-    QTest::newRow("empty width") << "" << "305" << "0" << notNumber;
-    QTest::newRow("letters") << "abc" << "305" << "0" << notNumber;
-    QTest::newRow("typed height not a number") << "3000" << "x" << "0" << notNumber;
-    QTest::newRow("narrow") << "2029" << "305" << "0" << outOfRange;
-    QTest::newRow("low") << "3000" << "29" << "0" << outOfRange;
-    QTest::newRow("negative flow") << "3000" << "305" << "-1" << outOfRange;
+    QTest::newRow("empty width") << ""
+                                 << "305"
+                                 << "0" << notNumber;
+    QTest::newRow("letters") << "abc"
+                             << "305"
+                             << "0" << notNumber;
+    QTest::newRow("typed height not a number") << "3000"
+                                               << "x"
+                                               << "0" << notNumber;
+    QTest::newRow("narrow") << "2029"
+                            << "305"
+                            << "0" << outOfRange;
+    QTest::newRow("low") << "3000"
+                         << "29"
+                         << "0" << outOfRange;
+    QTest::newRow("negative flow") << "3000"
+                                   << "305"
+                                   << "-1" << outOfRange;
 }
 
 void TestPtldWindow::invalidOutcomes() {
@@ -109,7 +132,8 @@ void TestPtldWindow::invalidOutcomes() {
     QFETCH(QString, b);
     QFETCH(QString, q);
     QFETCH(QStringList, lines);
-    calculate(QStringLiteral("2030"), QStringLiteral("305"), QStringLiteral("1000")); // a result first
+    calculate(QStringLiteral("2030"), QStringLiteral("305"),
+              QStringLiteral("1000")); // a result first
     calculate(l, b, q);
     QCOMPARE(text(kWin, QStringLiteral("txtG")), lines[0]);
     QCOMPARE(text(kWin, QStringLiteral("txtG1")), lines[1]);

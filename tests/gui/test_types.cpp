@@ -28,7 +28,9 @@ bool checked(const QString& window, const char* name) {
     return control<QAbstractButton>(window, QString::fromLatin1(name))->isChecked();
 }
 
-void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 } // namespace
 
@@ -114,7 +116,8 @@ void TestTypes::sketchByShape() {
 
 void TestTypes::meshSwitchBothWays() {
     registry().show(QStringLiteral("PTD6"));
-    calculate(QStringLiteral("PTD6"), QStringLiteral("2500"), QStringLiteral("600"), QStringLiteral("100"));
+    calculate(QStringLiteral("PTD6"), QStringLiteral("2500"), QStringLiteral("600"),
+              QStringLiteral("100"));
     QVERIFY(checked("PTD6", "Option1"));
 
     // "С сеткой": the plain window is unloaded, the mesh twin comes up new.
@@ -125,7 +128,8 @@ void TestTypes::meshSwitchBothWays() {
     QVERIFY(checked("PTD6set", "Option1"));
     QVERIFY(!checked("PTD6set", "Bezset"));
     QCOMPARE(input("PTD6set", "txtA"), QStringLiteral("0"));
-    calculate(QStringLiteral("PTD6set"), QStringLiteral("3000"), QStringLiteral("1500"), QStringLiteral("5000"));
+    calculate(QStringLiteral("PTD6set"), QStringLiteral("3000"), QStringLiteral("1500"),
+              QStringLiteral("5000"));
     QCOMPARE(text(QStringLiteral("PTD6set"), QStringLiteral("txtD5")),
              QStringLiteral("Решетка ТАЛИР ПТ-Д6 1460x 710 - 4 шт."));
 
@@ -148,16 +152,19 @@ void TestTypes::meshWindowKeptWhileHidden() {
     registry().show(QStringLiteral("PTD6"));
     click(QStringLiteral("PTD6"), QStringLiteral("Option2"));
     settle();
-    control<QLineEdit>(QStringLiteral("PTD6set"), QStringLiteral("txtA"))->setText(QStringLiteral("1234"));
+    control<QLineEdit>(QStringLiteral("PTD6set"), QStringLiteral("txtA"))
+        ->setText(QStringLiteral("1234"));
     registry().hide(QStringLiteral("PTD6set"));
     registry().show(QStringLiteral("PTD6"));
-    control<QLineEdit>(QStringLiteral("PTD6"), QStringLiteral("txtA"))->setText(QStringLiteral("777"));
+    control<QLineEdit>(QStringLiteral("PTD6"), QStringLiteral("txtA"))
+        ->setText(QStringLiteral("777"));
     click(QStringLiteral("PTD6"), QStringLiteral("Option2"));
     settle();
     QCOMPARE(input("PTD6set", "txtA"), QStringLiteral("1234"));
 
     registry().show(QStringLiteral("PTD6"));
-    control<QLineEdit>(QStringLiteral("PTD6"), QStringLiteral("txtA"))->setText(QStringLiteral("777"));
+    control<QLineEdit>(QStringLiteral("PTD6"), QStringLiteral("txtA"))
+        ->setText(QStringLiteral("777"));
     click(QStringLiteral("PTD6"), QStringLiteral("Option1"));
     settle();
     QVERIFY(!registry().exists(QStringLiteral("PTD6set")));
@@ -169,7 +176,8 @@ void TestTypes::sketchOfMeshTwinReturnsToPlainWindow() {
     registry().show(QStringLiteral("PTD6"));
     click(QStringLiteral("PTD6"), QStringLiteral("Option2"));
     settle();
-    calculate(QStringLiteral("PTD6set"), QStringLiteral("3000"), QStringLiteral("1500"), QStringLiteral("0"));
+    calculate(QStringLiteral("PTD6set"), QStringLiteral("3000"), QStringLiteral("1500"),
+              QStringLiteral("0"));
     click(QStringLiteral("PTD6set"), QStringLiteral("btn2"));
     QCOMPARE(visibleWindows(), QStringList{"EskizD6"});
     click(QStringLiteral("EskizD6"), QStringLiteral("btn3"));
@@ -185,8 +193,10 @@ void TestTypes::sketchOfMeshTwinReturnsToPlainWindow() {
 void TestTypes::subTypeReadAtCalculation_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("box");
-    QTest::newRow("ПТ-Ф1") << "PTF" << "F1";
-    QTest::newRow("ПТ-Ж1") << "PTJ" << "J1";
+    QTest::newRow("ПТ-Ф1") << "PTF"
+                           << "F1";
+    QTest::newRow("ПТ-Ж1") << "PTJ"
+                           << "J1";
 }
 
 void TestTypes::subTypeReadAtCalculation() {
@@ -194,8 +204,8 @@ void TestTypes::subTypeReadAtCalculation() {
     QFETCH(QString, box);
     const auto calculator = talir::calculators::calculatorFor(window);
     const auto expected = [&](bool sub) {
-        return calculator({QStringLiteral("2500"), QStringLiteral("600"), QStringLiteral("500"), sub,
-                           QLocale(QStringLiteral("en_US"))})
+        return calculator({QStringLiteral("2500"), QStringLiteral("600"), QStringLiteral("500"),
+                           sub, QLocale(QStringLiteral("en_US"))})
             .text(QStringLiteral("txtD5"));
     };
     QVERIFY(expected(false) != expected(true));
