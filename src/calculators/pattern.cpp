@@ -70,6 +70,19 @@ Result compositeResult(const SectionPanel& panel, double flow, const QString& sk
     result.set(QStringLiteral("txtP"), figureText(QStringLiteral("p= "), panel.pressureDrop));
     if (panel.jetThrow)
         result.set(QStringLiteral("txtL02"), figureText(QStringLiteral("L02="), *panel.jetThrow));
+
+    core::Product product = panel.section;
+    product.unitMass = panel.mass;
+    product.freeArea = panel.freeArea;
+    result.products.push_back(product);
+    result.figures = {.A1 = panel.overallWidth,
+                      .B1 = panel.overallHeight,
+                      .Fcc = panel.freeArea,
+                      .So = panel.totalFreeArea,
+                      .m = panel.mass,
+                      .p = panel.pressureDrop,
+                      .L02 = panel.jetThrow};
+    result.section = panel.geometry;
     return result;
 }
 

@@ -45,6 +45,8 @@ struct SectionPanel {
     core::Fixed4 mass;                    // txtm
     core::Fixed4 pressureDrop;            // txtP
     std::optional<core::Fixed4> jetThrow; // txtL02, in the windows that have it
+    core::SectionGeometry geometry;       // the section the sketch draws
+    core::Product section;                // size and count of the sections to order
 };
 
 // The composite outcome with the panel's texts; the pressure and throw rows

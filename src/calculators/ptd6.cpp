@@ -32,6 +32,7 @@ struct Ptd6Variant {
     double meshMass;                      // kg/m², nothing without mesh
     double meshOversize;                  // the mesh is cut this much larger than a × b
     QString invalidMessage;
+    QString product; // the order line names both "ПТ-Д6"; the products differ
 };
 
 constexpr StartCounts kStart{.oneColumnUpTo = Ptd6::kLargestNominal,
@@ -56,6 +57,7 @@ const Ptd6Variant kWithoutMesh{
     .meshMass = 0,
     .meshOversize = 0,
     .invalidMessage = standardInvalidMessage(),
+    .product = QStringLiteral("ПТ-Д6"),
 };
 
 const Ptd6Variant kWithMesh{
@@ -75,6 +77,7 @@ const Ptd6Variant kWithMesh{
     .meshOversize = 16,
     .invalidMessage = QStringLiteral("НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАННЫЕ. A, B, Q не являются числом. "
                                      "Либо размер A или B<100 мм"),
+    .product = QStringLiteral("ПТ-Д6 с сеткой"),
 };
 
 core::Result calculate(const Input& input, const Ptd6Variant& variant) {
@@ -104,6 +107,7 @@ core::Result calculate(const Input& input, const Ptd6Variant& variant) {
 
     SectionPanel panel = sectionPanel(QStringLiteral("ПТ-Д6"), sections, Ptd6::kFitClearance,
                                       Ptd6::kFitClearance, input.locale);
+    panel.section.grille = variant.product;
     addFigures(panel, Fcc, m, composition, Aerodynamics::Louvre);
     // Two drawings only: a square section takes the wide one.
     const QString wide = QStringLiteral("EskizD6");

@@ -168,6 +168,28 @@ core::Result calculatePtld(const Input& input) {
          figureText(QStringLiteral("p= "), QStringLiteral("p="), p),
          figureText(QStringLiteral("L0,2="), L02)});
     result.flowShown = Q != 0;
+
+    const auto product = [&](const char* grille, double width, std::int64_t count, Fixed4 unitMass,
+                             Fixed4 area) {
+        result.products.push_back({.grille = QString::fromUtf8(grille),
+                                   .width = width,
+                                   .height = B,
+                                   .count = count,
+                                   .unitMass = unitMass,
+                                   .freeArea = area});
+    };
+    product("ПТ-ЛД2", Ptld::kMiddleWidth, static_cast<std::int64_t>(strip.middles), M2, F2);
+    product("ПТ-ЛД1", strip.left, equal ? 2 : 1, M1a, F1a);
+    if (!equal)
+        product("ПТ-ЛД1", strip.right, 1, M1b, F1b);
+    result.figures = {.So = So, .p = p, .L02 = L02};
+    result.strip = core::StripGeometry{.length = L,
+                                       .height = B,
+                                       .middles = static_cast<std::int64_t>(strip.middles),
+                                       .middleWidth = Ptld::kMiddleWidth,
+                                       .leftEnd = strip.left,
+                                       .rightEnd = strip.right,
+                                       .endSupports = strip.endSupports};
     return result;
 }
 

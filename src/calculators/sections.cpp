@@ -120,8 +120,24 @@ SectionPanel sectionPanel(const QString& grille, const Sections& sections, doubl
     panel.orderLine = orderLine(grille, sections.width, sections.height, sections.count);
     panel.overallWidth = sections.overallWidth;
     panel.overallHeight = sections.overallHeight;
-    panel.partWidth = core::L(double(sections.width) - widthMargin, locale);
-    panel.partHeight = core::L(double(sections.height) - heightMargin, locale);
+    const double partWidth = double(sections.width) - widthMargin;
+    const double partHeight = double(sections.height) - heightMargin;
+    panel.partWidth = core::L(partWidth, locale);
+    panel.partHeight = core::L(partHeight, locale);
+    panel.geometry = {.overallWidth = sections.overallWidth.toDouble(),
+                      .overallHeight = sections.overallHeight.toDouble(),
+                      .width = sections.width,
+                      .height = sections.height,
+                      .partWidth = partWidth,
+                      .partHeight = partHeight,
+                      .columns = static_cast<std::int64_t>(sections.columns),
+                      .rows = static_cast<std::int64_t>(sections.rows)};
+    panel.section = {.grille = grille,
+                     .width = sections.width,
+                     .height = sections.height,
+                     .count = static_cast<std::int64_t>(sections.count),
+                     .unitMass = {},
+                     .freeArea = std::nullopt};
     return panel;
 }
 

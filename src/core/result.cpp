@@ -1,5 +1,7 @@
 #include "result.h"
 
+#include "numbers.h"
+
 #include <algorithm>
 
 namespace talir::core {
@@ -14,6 +16,12 @@ QString outcomeName(Outcome outcome) {
         return QStringLiteral("composite");
     }
     return {};
+}
+
+QString Product::name() const {
+    // The digits as the order line writes them, without its blanks.
+    return QStringLiteral("ТАЛИР ") + grille + QLatin1Char(' ') + S(width).trimmed() +
+           QLatin1Char('x') + S(height).trimmed();
 }
 
 void Result::set(const QString& control, const QString& text) {
