@@ -57,6 +57,10 @@ struct WindowDescriptor {
     Calculate calculate; // the type's calculation
     // The mesh twin of ПТ-Д6 stays on screen behind its help page.
     bool staysOnHelp = false;
+    // Sketch windows shared with another window that can be on screen at the
+    // same time (the two ПТ-Д6 windows): the sketch button hides those of
+    // them it did not choose, so that one of them is shown at a time.
+    std::vector<QString> sharedSketches = {};
 };
 
 // The nine windows of the shared layout, in the order of the type list plus

@@ -199,6 +199,9 @@ void CalcWindow::btn2_Click() {
         return;
     registry().hide(objectName());
     registry().show(sketch_);
+    for (const QString& other : descriptor_.sharedSketches)
+        if (other != sketch_)
+            registry().hide(other);
     if (auto* sketch = registry().windowAs<SketchWindow>(sketch_)) {
         const auto text = [this](const char* name) {
             return control<QLabel>(QString::fromLatin1(name))->text();

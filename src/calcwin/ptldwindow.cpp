@@ -98,6 +98,9 @@ void PtldWindow::buildControls() {
     auto* heights = control<QComboBox>(QStringLiteral("txtB"));
     heights->setEditable(true);
     heights->setInsertPolicy(QComboBox::NoInsert);
+    // A typed height stays as typed: no completion to a standard opening
+    // that begins with the same digits ("20" is not "205").
+    heights->setCompleter(nullptr);
     heights->addItems(openingHeights());
     heights->setCurrentIndex(0);
 

@@ -56,6 +56,14 @@ inline void click(const QString& window, const QString& name) {
     QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
 }
 
+// Types text key by key, as a keyboard does; unlike QTest::keyClicks also
+// letters beyond ASCII ("ПТ-Л").
+inline void typeKeys(QWidget* widget, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()),
+                            QString(c), Qt::NoModifier);
+}
+
 // The names of the tool's windows that are on screen.
 inline QStringList visibleWindows() {
     QStringList names;

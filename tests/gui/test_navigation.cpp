@@ -24,6 +24,9 @@ private slots:
     void dispatch();
     void nothingSelected();
     void typedEntryText();
+    void typedEntrySelectsIt_data();
+    void typedEntrySelectsIt();
+    void pickingByKeys();
     void returnKeepsSelection();
     void exitAnswerNo();
     void exitAnswerYes();
@@ -88,6 +91,53 @@ void TestNavigation::typedEntryText() {
     list->setEditText(QStringLiteral("ПТ-Д5"));
     click(QStringLiteral("Start"), QStringLiteral("Command1"));
     QCOMPARE(visibleWindows(), QStringList{"PTD5"});
+}
+
+void TestNavigation::typedEntrySelectsIt_data() {
+    QTest::addColumn<int>("before");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("opened");
+    const auto& types = talir::app::StartWindow::types();
+    for (int before = -1; before < static_cast<int>(types.size()); ++before)
+        for (const auto& [entry, window] : types)
+            QTest::addRow("%s from %s", qPrintable(window),
+                          before < 0 ? "none" : qPrintable(types[before].second))
+                << before << entry << window;
+}
+
+// Typed quickly into the closed list, an entry's whole text selects that
+// entry, whatever was selected before: "ПТ-Л" is neither "ПТ-ЛД" nor "ПТ-ЛШ".
+void TestNavigation::typedEntrySelectsIt() {
+    QFETCH(int, before);
+    QFETCH(QString, entry);
+    QFETCH(QString, opened);
+    auto* list = control<QComboBox>(QStringLiteral("Start"), QStringLiteral("Spis1"));
+    list->setCurrentIndex(before);
+    typeKeys(list, entry);
+    QCOMPARE(list->currentText(), entry);
+    click(QStringLiteral("Start"), QStringLiteral("Command1"));
+    QCOMPARE(visibleWindows(), QStringList{opened});
+}
+
+// The list still picks as a drop-down list does: arrows, Home and End, and
+// a first letter pressed again and again steps through the entries with it.
+void TestNavigation::pickingByKeys() {
+    auto* list = control<QComboBox>(QStringLiteral("Start"), QStringLiteral("Spis1"));
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentText(), QStringLiteral("ПТ-Л"));
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentText(), QStringLiteral("ПТ-ЛШ"));
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(list->currentText(), QStringLiteral("ПТ-Ж"));
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(list->currentText(), QStringLiteral("ПТ-Ф"));
+    QTest::keyClick(list, Qt::Key_Home);
+    QCOMPARE(list->currentText(), QStringLiteral("ПТ-Л"));
+    typeKeys(list, QStringLiteral("ППП"));
+    QCOMPARE(list->currentText(), QStringLiteral("ПТ-МШ"));
+    // A text no entry starts with changes nothing.
+    typeKeys(list, QStringLiteral("Х"));
+    QCOMPARE(list->currentText(), QStringLiteral("ПТ-МШ"));
 }
 
 void TestNavigation::returnKeepsSelection() {

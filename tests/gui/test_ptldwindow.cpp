@@ -45,6 +45,8 @@ private slots:
     void equalEndsWithoutFlow();
     void invalidOutcomes_data();
     void invalidOutcomes();
+    void typedHeightKeptAsTyped_data();
+    void typedHeightKeptAsTyped();
     void returnResets();
 };
 
@@ -143,6 +145,42 @@ void TestPtldWindow::invalidOutcomes() {
         QVERIFY2(text(kWin, QString::fromLatin1(name)).isEmpty(), name);
     QVERIFY(shownOf(kOnlyWithResult + kFlowRows).isEmpty());
     QVERIFY(shown(kWin, QStringLiteral("Image3")));
+}
+
+void TestPtldWindow::typedHeightKeptAsTyped_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("lines");
+    const QStringList outOfRange = {"НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАННЫЕ", "Размер A1<2030",
+                                    "Размер B1 вне интервала 24<B1<=500"};
+    // Each of these begins like a standard opening ("205", "105", "55", "30").
+    QTest::newRow("20") << "20" << outOfRange;
+    QTest::newRow("10") << "10" << outOfRange;
+    QTest::newRow("5") << "5" << outOfRange;
+    QTest::newRow("31") << "31"
+                        << QStringList{"Решетка ТАЛИР ПТ-ЛД2 1000x 26 -  2 шт.",
+                                       "Решетка ТАЛИР ПТ-ЛД1 475x 26 -  1 шт.",
+                                       "Решетка ТАЛИР ПТ-ЛД1 500x 26 -  1 шт."};
+}
+
+// A height typed key by key into the list's box stays as typed: the
+// calculation reads that text, not a standard opening that begins with it.
+void TestPtldWindow::typedHeightKeptAsTyped() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, lines);
+    control<QLineEdit>(kWin, QStringLiteral("txtL"))->setText(QStringLiteral("3000"));
+    auto* heights = control<QComboBox>(kWin, QStringLiteral("txtB"));
+    QApplication::setActiveWindow(window(kWin));
+    QVERIFY(QTest::qWaitForWindowActive(window(kWin)));
+    heights->setFocus();
+    QVERIFY(heights->lineEdit()->hasFocus());
+    heights->lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    QCOMPARE(heights->currentText(), typed);
+    click(kWin, QStringLiteral("btnpodb"));
+    QCOMPARE(heights->currentText(), typed);
+    QCOMPARE(text(kWin, QStringLiteral("txtG")), lines[0]);
+    QCOMPARE(text(kWin, QStringLiteral("txtG1")), lines[1]);
+    QCOMPARE(text(kWin, QStringLiteral("txtG2")), lines[2]);
 }
 
 void TestPtldWindow::returnResets() {

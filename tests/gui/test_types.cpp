@@ -5,6 +5,7 @@
 
 #include "calculators/calculator.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -32,6 +33,13 @@ void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void trigger(const QString& window, const QString& action) {
+    auto* item = guitest::window(window)->findChild<QAction*>(action);
+    if (!item)
+        qFatal("no menu item %s in %s", qPrintable(action), qPrintable(window));
+    item->trigger();
+}
+
 } // namespace
 
 class TestTypes : public QObject {
@@ -48,6 +56,8 @@ private slots:
     void meshSwitchBothWays();
     void meshWindowKeptWhileHidden();
     void sketchOfMeshTwinReturnsToPlainWindow();
+    void oneD6SketchWithBothWindowsShown_data();
+    void oneD6SketchWithBothWindowsShown();
     void subTypeReadAtCalculation_data();
     void subTypeReadAtCalculation();
     void jetThrowRowFollowsFlow();
@@ -188,6 +198,50 @@ void TestTypes::sketchOfMeshTwinReturnsToPlainWindow() {
     QCOMPARE(input("PTD6set", "txtA"), QStringLiteral("3000"));
     QCOMPARE(text(QStringLiteral("PTD6set"), QStringLiteral("txtD5")),
              QStringLiteral("Решетка ТАЛИР ПТ-Д6 1460x 710 - 4 шт."));
+}
+
+void TestTypes::oneD6SketchWithBothWindowsShown_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("firstSketch");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("secondSketch");
+    // 3000 x 1500 makes a wide section with the mesh, a tall one without.
+    QTest::newRow("mesh twin first") << "PTD6set"
+                                     << "EskizD6"
+                                     << "PTD6"
+                                     << "EskizD6_1";
+    QTest::newRow("plain window first") << "PTD6"
+                                        << "EskizD6_1"
+                                        << "PTD6set"
+                                        << "EskizD6";
+}
+
+// Both ПТ-Д6 windows are on screen after the mesh twin's help; the sketch
+// opened from the second one replaces the one opened from the first.
+void TestTypes::oneD6SketchWithBothWindowsShown() {
+    QFETCH(QString, first);
+    QFETCH(QString, firstSketch);
+    QFETCH(QString, second);
+    QFETCH(QString, secondSketch);
+    registry().show(QStringLiteral("PTD6"));
+    click(QStringLiteral("PTD6"), QStringLiteral("Option2"));
+    settle();
+    trigger(QStringLiteral("PTD6set"), QStringLiteral("mnuSprD6"));
+    click(QStringLiteral("HelpD6"), QStringLiteral("btn1"));
+    QCOMPARE(visibleWindows(), (QStringList{"PTD6", "PTD6set"}));
+
+    calculate(first, QStringLiteral("3000"), QStringLiteral("1500"), QStringLiteral("5000"));
+    click(first, QStringLiteral("btn2"));
+    QStringList both = visibleWindows();
+    both.sort();
+    QStringList expected = {second, firstSketch};
+    expected.sort();
+    QCOMPARE(both, expected);
+    calculate(second, QStringLiteral("3000"), QStringLiteral("1500"), QStringLiteral("5000"));
+    click(second, QStringLiteral("btn2"));
+    QCOMPARE(visibleWindows(), QStringList{secondSketch});
+    click(secondSketch, QStringLiteral("btn3"));
+    QCOMPARE(visibleWindows(), QStringList{"PTD6"});
 }
 
 void TestTypes::subTypeReadAtCalculation_data() {
