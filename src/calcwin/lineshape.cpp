@@ -1,10 +1,12 @@
 #include "lineshape.h"
 
-#include "draft.h"
+#include "drawings/draft.h"
 
 #include <QPainter>
 
 namespace talir::calcwin {
+
+using namespace drawings; // the drawing vocabulary
 
 namespace {
 constexpr double margin = 2; // room around the line for its width and smoothing

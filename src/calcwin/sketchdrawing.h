@@ -1,11 +1,16 @@
 #pragma once
 
-#include "sketchlayout.h"
+#include "drawings/sketchlayout.h"
 
 #include <QTransform>
 #include <QWidget>
 
 namespace talir::calcwin {
+
+using drawings::Leader;
+using drawings::SketchDimension;
+using drawings::SketchLayout;
+using drawings::SketchSubject;
 
 // The drawing of a sketch window: a section of a grille in three views with
 // its dimension lines. It is laid out once on a sheet of its design size and

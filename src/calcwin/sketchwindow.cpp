@@ -1,9 +1,9 @@
 #include "sketchwindow.h"
 
 #include "controls.h"
+#include "drawings/sketchtable.h"
 #include "lineshape.h"
 #include "sketchdrawing.h"
-#include "sketchtable.h"
 #include "windowregistry.h"
 
 #include <QFontMetrics>
@@ -13,6 +13,9 @@
 #include <algorithm>
 
 namespace talir::calcwin {
+
+using drawings::findSketch;
+using drawings::sketchTable;
 
 namespace {
 

@@ -9,11 +9,16 @@
 
 class QLabel;
 
+namespace talir::drawings {
+struct SketchDescription;
+}
+
 namespace talir::calcwin {
+
+using drawings::SketchDescription;
 
 class LineShape;
 class SketchDrawing;
-struct SketchDescription;
 
 // A sketch window: the dimensioned drawing of one section of the grille just
 // calculated, with its four sizes written at the drawing's dimension lines,

@@ -1,11 +1,13 @@
 #include "stripdrawing.h"
 
-#include "draft.h"
-#include "faces.h"
+#include "drawings/draft.h"
+#include "drawings/faces.h"
 
 #include <QPainter>
 
 namespace talir::calcwin {
+
+using namespace drawings; // the drawing vocabulary
 namespace {
 
 // Geometry of the plan in widget pixels (the widget is laid out at a fixed

@@ -1,8 +1,8 @@
 // The drawing vocabulary: dimensions, break lines, face fields, louvres and
 // the layout of a section sketch on its sheet.
-#include "calcwin/draft.h"
-#include "calcwin/faces.h"
-#include "calcwin/sketchlayout.h"
+#include "drawings/draft.h"
+#include "drawings/faces.h"
+#include "drawings/sketchlayout.h"
 
 #include <QImage>
 #include <QPainter>
@@ -10,10 +10,10 @@
 
 #include <cmath>
 
-using namespace talir::calcwin;
+using namespace talir::drawings;
 
-Q_DECLARE_METATYPE(talir::calcwin::Divider)
-Q_DECLARE_METATYPE(talir::calcwin::FaceKind)
+Q_DECLARE_METATYPE(talir::drawings::Divider)
+Q_DECLARE_METATYPE(talir::drawings::FaceKind)
 
 namespace {
 
@@ -95,7 +95,7 @@ private slots:
     void breakLine() {
         QFETCH(QPolygonF, course);
         QFETCH(bool, drawn);
-        const QPainterPath path = talir::calcwin::breakLine(course, 3, 4);
+        const QPainterPath path = talir::drawings::breakLine(course, 3, 4);
         QCOMPARE(!path.isEmpty(), drawn);
         if (!drawn)
             return;
@@ -118,7 +118,7 @@ private slots:
         QFETCH(int, fields);
         const QRectF face(10, 20, 300, 160);
         const QRectF bar = dividerBar(face, divider, 12);
-        const QList<QRectF> parts = talir::calcwin::faceFields(face, divider, 12);
+        const QList<QRectF> parts = talir::drawings::faceFields(face, divider, 12);
         QCOMPARE(parts.size(), fields);
         // The fields and the bar tile the face: nothing lost, nothing twice.
         double area = bar.width() * bar.height();
@@ -159,8 +159,8 @@ private slots:
 
     void facePitch() {
         // The real pitch at a large scale, never denser than legible.
-        QCOMPARE(talir::calcwin::facePitch(FaceKind::WideBlades, 1.0), 50.0);
-        QVERIFY(talir::calcwin::facePitch(FaceKind::NarrowBlades, 0.01) >= 4.0);
+        QCOMPARE(talir::drawings::facePitch(FaceKind::WideBlades, 1.0), 50.0);
+        QVERIFY(talir::drawings::facePitch(FaceKind::NarrowBlades, 0.01) >= 4.0);
     }
 
     void layout_data() {

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace talir::calcwin {
+namespace talir::drawings {
 
 namespace {
 
@@ -219,4 +219,4 @@ void drawFace(QPainter& painter, const QRectF& field, const Face& face, double u
     painter.restore();
 }
 
-} // namespace talir::calcwin
+} // namespace talir::drawings

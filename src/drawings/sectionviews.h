@@ -12,7 +12,7 @@
 
 class QPainter;
 
-namespace talir::calcwin {
+namespace talir::drawings {
 
 // The section as the user faces it: the flange's outer edge (the overall
 // size), the opening of the frame with the face, and the fixing holes.
@@ -46,4 +46,4 @@ struct ProfileView {
 
 void drawProfileView(QPainter& painter, const ProfileView& view);
 
-} // namespace talir::calcwin
+} // namespace talir::drawings

@@ -11,7 +11,7 @@
 
 class QPainter;
 
-namespace talir::calcwin {
+namespace talir::drawings {
 
 enum class FaceKind {
     WideBlades,    // louvre blades at a 50 mm pitch, seen as broad bands
@@ -59,4 +59,4 @@ void drawCrossedBlades(QPainter& painter, const QRectF& field, double pitch);
 void drawMeshCorner(QPainter& painter, const QRectF& field, double pitch);
 void drawPerforationCorner(QPainter& painter, const QRectF& field, double pitch);
 
-} // namespace talir::calcwin
+} // namespace talir::drawings

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace talir::calcwin {
+namespace talir::drawings {
 
 namespace {
 
@@ -145,4 +145,4 @@ void paintSketch(QPainter& painter, const SketchLayout& layout) {
         drawDimension(painter, *d);
 }
 
-} // namespace talir::calcwin
+} // namespace talir::drawings

@@ -15,7 +15,7 @@
 
 class QPainter;
 
-namespace talir::calcwin {
+namespace talir::drawings {
 
 // Line kinds of a technical drawing: the thick outline of what is seen, thin
 // lines for dimensions and face patterns, dashed lines for edges hidden
@@ -80,4 +80,4 @@ void drawHole(QPainter& painter, QPointF centre, double radius);
 // cuts a long object short.
 QPainterPath breakLine(const QPolygonF& course, double amplitude, int waves);
 
-} // namespace talir::calcwin
+} // namespace talir::drawings

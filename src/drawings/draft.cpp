@@ -9,7 +9,7 @@
 #include <numbers>
 #include <utility>
 
-namespace talir::calcwin {
+namespace talir::drawings {
 
 namespace {
 
@@ -172,4 +172,4 @@ QPainterPath breakLine(const QPolygonF& course, double amplitude, int waves) {
     return path;
 }
 
-} // namespace talir::calcwin
+} // namespace talir::drawings

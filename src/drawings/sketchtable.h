@@ -9,7 +9,7 @@
 #include <QSize>
 #include <QString>
 
-namespace talir::calcwin {
+namespace talir::drawings {
 
 enum class SectionShape { Wide, Tall, Square };
 
@@ -32,4 +32,4 @@ const QList<SketchDescription>& sketchTable();
 // nullptr for a name that is not a sketch window.
 const SketchDescription* findSketch(const QString& name);
 
-} // namespace talir::calcwin
+} // namespace talir::drawings

@@ -1,6 +1,6 @@
 #include "sketchtable.h"
 
-namespace talir::calcwin {
+namespace talir::drawings {
 
 namespace {
 
@@ -178,4 +178,4 @@ const SketchDescription* findSketch(const QString& name) {
     return nullptr;
 }
 
-} // namespace talir::calcwin
+} // namespace talir::drawings

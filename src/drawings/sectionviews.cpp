@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-namespace talir::calcwin {
+namespace talir::drawings {
 
 namespace {
 
@@ -78,4 +78,4 @@ void drawProfileView(QPainter& painter, const ProfileView& view) {
     painter.restore();
 }
 
-} // namespace talir::calcwin
+} // namespace talir::drawings

@@ -12,7 +12,7 @@
 
 class QPainter;
 
-namespace talir::calcwin {
+namespace talir::drawings {
 
 // A representative section of a grille type, in millimetres. The sketch is
 // schematic: these proportions, not the sizes just calculated, shape it.
@@ -64,4 +64,4 @@ SketchLayout layOutSketch(const SketchSubject& subject, const QSizeF& sheet,
 // The views and dimensions; the texts and the leaders are the caller's.
 void paintSketch(QPainter& painter, const SketchLayout& layout);
 
-} // namespace talir::calcwin
+} // namespace talir::drawings
