@@ -4,6 +4,7 @@
 # folder builds the same way: dev (build/), release, asan and fuzz.
 
 JOBS         ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
             fontconfig fonts-urw-base35 fonts-liberation2 \
@@ -12,7 +13,7 @@ PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test build deps configure format format-check \
+.PHONY: run test build deps configure format format-check fuzz fuzz-build \
         sanitize package install bench clean
 
 deps:
@@ -35,16 +36,25 @@ build: configure
 run: build
 	./build/src/app/talir
 
-# Every test and the formatting of every C++ file.
+# Every test, the formatting of every C++ file and a bounded fuzz run.
 test: build
 	ctest --preset dev -j $(JOBS)
 	$(MAKE) --no-print-directory format-check
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 
 format-check: deps
 	./scripts/check-format.sh
 
 format: deps
 	./scripts/check-format.sh --fix
+
+# The input path under libFuzzer, AddressSanitizer and UBSan for FUZZ_SECONDS.
+fuzz-build: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+
+fuzz: fuzz-build
+	./scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 # The whole suite under AddressSanitizer (leak detection on),
 # UndefinedBehaviorSanitizer and the suppressions of tests/lsan.supp.
