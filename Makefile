@@ -1,16 +1,20 @@
 # Set-up and everyday commands. `make run` and `make test` install whatever
-# the build needs (Debian 12 packages) before they configure and build.
+# the build needs (Debian 12 packages) before they configure and build. The
+# build kinds are the presets of CMakePresets.json, so an IDE that opens the
+# folder builds the same way: dev (build/), release, asan and fuzz.
 
-BUILD    ?= build
-JOBS     ?= $(shell nproc)
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+JOBS         ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
-            fontconfig fonts-urw-base35 fonts-liberation2
+            fontconfig fonts-urw-base35 fonts-liberation2 \
+            clang clang-format libclang-rt-14-dev \
+            help2man dpkg-dev file desktop-file-utils appstream man-db xvfb
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test build deps bench sanitize clean
+.PHONY: run test build deps configure format format-check fuzz fuzz-build \
+        sanitize package install bench clean
 
 deps:
 	@missing=""; \
@@ -23,29 +27,55 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
-$(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+configure: deps
+	cmake --preset dev
 
-build: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS)
+build: configure
+	cmake --build --preset dev -j $(JOBS)
 
 run: build
-	./$(BUILD)/src/app/talir
+	./build/src/app/talir
 
-test: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DTALIR_WERROR=ON
-	cmake --build $(BUILD) -j $(JOBS)
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+# Every test, the formatting of every C++ file and a bounded fuzz run.
+test: build
+	ctest --preset dev -j $(JOBS)
+	$(MAKE) --no-print-directory format-check
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
 
-# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+format-check: deps
+	./scripts/check-format.sh
+
+format: deps
+	./scripts/check-format.sh --fix
+
+# The input path under libFuzzer, AddressSanitizer and UBSan for FUZZ_SECONDS.
+fuzz-build: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+
+fuzz: fuzz-build
+	./scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
+# The whole suite under AddressSanitizer (leak detection on),
+# UndefinedBehaviorSanitizer and the suppressions of tests/lsan.supp.
 sanitize: deps
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTALIR_SANITIZE=ON
-	cmake --build build-asan -j $(JOBS)
-	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+# The Debian package talir_<version>_<arch>.deb in this folder.
+package: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	cd build-release && cpack -G DEB
+	cp build-release/talir_*.deb .
+
+# Installs into CMAKE_INSTALL_PREFIX of the dev build (default /usr/local).
+install: build
+	cmake --install build
 
 bench: build
-	./scripts/bench.sh $(BUILD)
+	./scripts/bench.sh build
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf build build-release build-asan build-fuzz

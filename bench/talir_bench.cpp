@@ -4,9 +4,12 @@
 // the worst case inside the input limits.
 
 #include "calculators/calculator.h"
+#include "fuzzinput.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 
 #include <algorithm>
@@ -66,6 +69,50 @@ void benchCalculation(const QString& window, const QString& a, const QString& b,
     std::printf("  %-8s %-34s %8.2f µs per calculation\n", qPrintable(window), what, micro);
 }
 
+// Replays every input of the fuzz corpora and names the slowest: the fuzz
+// run itself only fails on a hang, the figure belongs here.
+void benchSlowestFuzzInput(const QStringList& corpora) {
+    QString slowestFile;
+    talir::fuzz::FuzzInput slowest;
+    double slowestMicro = -1;
+    int inputs = 0;
+    for (const QString& corpus : corpora) {
+        const QDir dir(corpus);
+        for (const QString& name : dir.entryList(QDir::Files)) {
+            QFile file(dir.filePath(name));
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray bytes = file.readAll();
+            const auto fuzz = talir::fuzz::decodeFuzzInput(
+                reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                static_cast<std::size_t>(bytes.size()));
+            const auto calculate = talir::calculators::calculatorFor(fuzz.window);
+            constexpr int kRounds = 20;
+            double best = 1e300;
+            for (int i = 0; i < kRounds; ++i) {
+                QElapsedTimer timer;
+                timer.start();
+                (void)calculate(fuzz.input);
+                best = std::min(best, static_cast<double>(timer.nsecsElapsed()) / 1e3);
+            }
+            ++inputs;
+            if (best > slowestMicro) {
+                slowestMicro = best;
+                slowest = fuzz;
+                slowestFile = file.fileName();
+            }
+        }
+    }
+    if (inputs == 0) {
+        std::printf("  no fuzz corpus found (make fuzz grows one in build-fuzz/corpus)\n");
+        return;
+    }
+    std::printf("  %d inputs; slowest %.2f µs: %s (window %s, locale %s, texts [%s] [%s] [%s])\n",
+                inputs, slowestMicro, qPrintable(slowestFile), qPrintable(slowest.window),
+                qPrintable(slowest.input.locale.name()), slowest.input.a.toUtf8().constData(),
+                slowest.input.b.toUtf8().constData(), slowest.input.q.toUtf8().constData());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -99,5 +146,11 @@ int main(int argc, char* argv[]) {
         benchCalculation(window, QStringLiteral("100"), QStringLiteral("100000"),
                          QStringLiteral("1000000"), "at the limits (100 x 100000)");
     }
+
+    std::printf("Fuzz corpus replayed through the core (fastest of 20 runs per input):\n");
+    QStringList corpora = QCoreApplication::arguments().mid(1);
+    if (corpora.isEmpty())
+        corpora << QStringLiteral(FUZZ_SEEDS);
+    benchSlowestFuzzInput(corpora);
     return 0;
 }

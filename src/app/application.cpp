@@ -3,11 +3,24 @@
 #include "appwindows.h"
 #include "calcwin/windowregistry.h"
 
+#include "talir_version.h"
+
 #include <QApplication>
 
 namespace talir::app {
 
+void setIdentity() {
+    // Names the data folders (QStandardPaths) and matches the installed
+    // desktop file and icon; no window title shows them.
+    QCoreApplication::setApplicationName(QStringLiteral("talir"));
+    QCoreApplication::setOrganizationName(QStringLiteral("talir"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("talir.ru"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ru.talir.Talir"));
+}
+
 void startTool() {
+    setIdentity();
     // Windows are hidden and shown as the user moves between them; the
     // program ends only when the exit question has closed them all.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -7,4 +7,8 @@ namespace talir::app {
 // the exit question has closed every window.
 void startTool();
 
+// The program's name, organisation, version and desktop file name, set by
+// startTool().
+void setIdentity();
+
 } // namespace talir::app

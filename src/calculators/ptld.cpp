@@ -135,8 +135,9 @@ core::Result calculatePtld(const Input& input) {
           Q >= 0))
         return invalid({kIncorrect, QStringLiteral("Размер A1<2030"),
                         QStringLiteral("Размер B1 вне интервала 24<B1<=500")});
+    // The limits of every type, said of this window's own sizes.
     if (L > core::kMaxSizeMm || Q > core::kMaxFlowM3h)
-        return invalid({kIncorrect, core::beyondLimitsMessage()});
+        return invalid({kIncorrect, QStringLiteral("Размер A1>100000 или Q>1000000")});
 
     const Strip strip = composeStrip(L);
     const double N = (B - Ptld::kBladePitch) / Ptld::kBladePitch;

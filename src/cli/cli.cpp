@@ -3,6 +3,8 @@
 #include "calculators/calculator.h"
 #include "calculators/panel.h"
 
+#include "talir_version.h"
+
 #include <QLocale>
 
 namespace talir::cli {
@@ -78,12 +80,18 @@ QString usage() {
     for (const QString& name : calculators::calculationWindowNames())
         windows << name;
     return QStringLiteral(
-               "usage: talir-calc [--json] [--locale NAME] [--sub] [--] WINDOW A B Q\n"
-               "  WINDOW    one of: %1\n"
-               "  A B Q     the texts as typed into the window's boxes (for PTLD: L, B, Q)\n"
-               "  --json    print one JSON object on one line\n"
-               "  --locale  the notation of the texts (default: the user's locale)\n"
-               "  --sub     the sub-type check box ticked (PTF: ПТ-Ф1, PTJ: ПТ-Ж1)\n")
+               "Usage: talir-calc [--json] [--locale NAME] [--sub] [--] WINDOW A B Q\n"
+               "Sizes a composite ТАЛИР grille as its calculation window does: how many\n"
+               "equal sections of which size to order for the opening A x B (mm) at the\n"
+               "air flow Q (m3/h), with free area, mass, pressure drop and jet throw.\n"
+               "\n"
+               "  WINDOW     one of: %1\n"
+               "  A B Q      the texts as typed into the window's boxes (for PTLD: L, B, Q)\n"
+               "  --json     print one JSON object on one line\n"
+               "  --locale   the notation of the texts (default: the user's locale)\n"
+               "  --sub      the sub-type check box ticked (PTF: ПТ-Ф1, PTJ: ПТ-Ж1)\n"
+               "  --help     print this help\n"
+               "  --version  print the version\n")
         .arg(windows.join(QLatin1Char(' ')));
 }
 
@@ -103,6 +111,8 @@ Output run(const QStringList& arguments) {
             optionsEnded = true;
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             return {0, usage(), {}};
+        } else if (argument == QLatin1String("--version")) {
+            return {0, QStringLiteral("talir-calc %1\n").arg(QLatin1String(kVersion)), {}};
         } else if (argument == QLatin1String("--json")) {
             json = true;
         } else if (argument == QLatin1String("--sub")) {

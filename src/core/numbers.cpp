@@ -74,11 +74,16 @@ QString S(Fixed4 x) {
 }
 
 QString L(double x, const QLocale& locale) {
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    // The digits are ASCII under every locale (an Arabic or Persian locale
+    // would write its own digits, which the sketch labels must not show);
+    // only the decimal separator is the locale's.
     if (x == 0.0)
-        return plain.toString(0);
-    return plain.toString(x, 'g', 7);
+        return QStringLiteral("0");
+    QString text = QLocale::c().toString(x, 'g', 7);
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    if (point >= 0)
+        text.replace(point, 1, locale.decimalPoint());
+    return text;
 }
 
 QString Z(Fixed4 x) {

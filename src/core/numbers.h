@@ -30,8 +30,9 @@ inline QString S(int x) {
     return S(static_cast<std::int64_t>(x));
 }
 
-// L(x), the locale number text: at most 7 significant digits, the locale's
-// decimal separator, "0" before it below 1, no blank and no grouping.
+// L(x), the locale number text: at most 7 significant digits in ASCII digits
+// whatever the locale, the locale's decimal separator, "0" before it below 1,
+// no blank and no grouping.
 QString L(double x, const QLocale& locale);
 
 // Z(x), the fraction text for 0 <= x < 1: S(x) without its blank, "" for 0.

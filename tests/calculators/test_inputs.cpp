@@ -58,6 +58,8 @@ private slots:
     void flowRows();
     void atTheLimits_data();
     void atTheLimits();
+    void sketchLabelsInEveryLocale_data();
+    void sketchLabelsInEveryLocale();
 };
 
 void TestInputs::invalid_data() {
@@ -184,6 +186,45 @@ void TestInputs::atTheLimits() {
             continue;
         const double value = figure(text);
         QVERIFY2(value > 0 && value < 1e12, qPrintable(text));
+    }
+}
+
+void TestInputs::sketchLabelsInEveryLocale_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("locale");
+    const char* const windows[] = {"PTD5", "PTD6", "PTD6set", "PTL", "PTLW",
+                                   "PTM",  "PTMW", "PTF",     "PTJ", "PTLD"};
+    for (const char* window : windows)
+        for (const char* locale : {"ru_RU", "en_US", "de_DE", "ar_EG"})
+            QTest::addRow("%s %s", window, locale)
+                << QString::fromLatin1(window) << QString::fromLatin1(locale);
+}
+
+// The whole-millimetre sizes written for the sketch (and on the ПТ-ЛД
+// drawing) are ASCII digits whatever the locale the user types in, the
+// user's own digits under an Arabic locale included.
+void TestInputs::sketchLabelsInEveryLocale() {
+    QFETCH(QString, window);
+    QFETCH(QString, locale);
+    const bool strip = window == QLatin1String("PTLD");
+    const double a = strip ? 2030 : 2500;
+    const double b = strip ? 305 : 600;
+    QLocale typing(locale);
+    typing.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto result = runWindow(window, typing.toString(a), typing.toString(b),
+                                  typing.toString(200), false, locale);
+    QCOMPARE(result.outcome, Outcome::Composite);
+    const auto reference = runWindow(window, QString::number(a), QString::number(b),
+                                     QStringLiteral("200"), false, QStringLiteral("C"));
+    const QStringList labels =
+        strip ? QStringList{"txtE1", "txtE2"} : QStringList{"Label8", "Label9"};
+    for (const QString& label : labels) {
+        const QString text = result.text(label);
+        QVERIFY2(!text.isEmpty(), qPrintable(label));
+        for (const QChar c : text)
+            QVERIFY2(c >= QLatin1Char('0') && c <= QLatin1Char('9'),
+                     qPrintable(label + ": " + text));
+        QCOMPARE(text, reference.text(label));
     }
 }
 

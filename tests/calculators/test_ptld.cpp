@@ -1,4 +1,3 @@
-#include "core/limits.h"
 #include "expect.h"
 
 // ПТ-ЛД: the strip of 1000 mm sections with two standard end sections, and
@@ -11,6 +10,7 @@ const char* const kIncorrect = "НЕКОРРЕКТНЫЕ ИСХОДНЫЕ ДАН
 const char* const kNotNumber = "Введите число A1, B1 или число Q ";
 const char* const kShort = "Размер A1<2030";
 const char* const kHeight = "Размер B1 вне интервала 24<B1<=500";
+const char* const kBeyond = "Размер A1>100000 или Q>1000000";
 
 // Every computed label of the window, written in every outcome.
 const QStringList kControls = {"txtG", "txtG1",  "txtG2", "txtS",  "txtS1", "txtS2",
@@ -47,7 +47,9 @@ void TestPtld::invalid_data() {
     QTest::addColumn<QStringList>("lines"); // txtG, txtG1, txtG2
     const QStringList notNumber = {kIncorrect, kNotNumber, ""};
     const QStringList outOfRange = {kIncorrect, kShort, kHeight};
-    const QStringList beyond = {kIncorrect, talir::core::beyondLimitsMessage(), ""};
+    // Beyond the limits of every type: two lines about this window's own
+    // inputs, A1 and Q (B1 is bounded by the list of heights).
+    const QStringList beyond = {kIncorrect, kBeyond, ""};
     QTest::newRow("empty length") << ""
                                   << "305"
                                   << "0" << notNumber;

@@ -250,7 +250,7 @@ void TestCli::badCalls() {
     const auto output = run(arguments);
     QCOMPARE(output.status, 2);
     QVERIFY(output.out.isEmpty());
-    QVERIFY(output.err.contains(QStringLiteral("usage: talir-calc")));
+    QVERIFY(output.err.contains(QStringLiteral("Usage: talir-calc")));
 }
 
 void TestCli::realBinary() {

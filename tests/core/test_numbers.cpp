@@ -153,18 +153,30 @@ void TestNumbers::localeText_data() {
     QTest::addColumn<double>("x");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("whole ru") << 1220.0 << "ru_RU"
-                              << "1220";
-    QTest::newRow("whole large ru, no grouping") << 1234567.0 << "ru_RU"
-                                                 << "1234567";
-    QTest::newRow("fraction ru") << 0.5 << "ru_RU"
-                                 << "0,5";
-    QTest::newRow("fraction en") << 0.5 << "en_US"
-                                 << "0.5";
-    QTest::newRow("7 digits") << 1234.56789 << "en_US"
-                              << "1234.568";
-    QTest::newRow("zero") << 0.0 << "ru_RU"
-                          << "0";
+    // ASCII digits under every locale, Arabic ones included; only the
+    // decimal separator is the locale's (U+066B under ar_EG).
+    struct Case {
+        const char* name;
+        double x;
+        const char* ru;
+        const char* en;
+        const char* de;
+        const char* ar;
+    };
+    const Case cases[] = {
+        {"whole", 1220.0, "1220", "1220", "1220", "1220"},
+        {"whole large, no grouping", 1234567.0, "1234567", "1234567", "1234567", "1234567"},
+        {"fraction", 0.5, "0,5", "0.5", "0,5", "0\u066B5"},
+        {"7 digits", 1234.56789, "1234,568", "1234.568", "1234,568", "1234\u066B568"},
+        {"zero", 0.0, "0", "0", "0", "0"},
+    };
+    for (const Case& c : cases) {
+        const std::pair<const char*, const char*> expected[] = {
+            {"ru_RU", c.ru}, {"en_US", c.en}, {"de_DE", c.de}, {"ar_EG", c.ar}};
+        for (const auto& [locale, text] : expected)
+            QTest::addRow("%s %s", c.name, locale)
+                << c.x << QString::fromLatin1(locale) << QString::fromUtf8(text);
+    }
 }
 
 void TestNumbers::localeText() {
@@ -231,6 +243,14 @@ void TestNumbers::readingNumbers_data() {
                          << "en_US" << false << 0.0;
     QTest::newRow("digits and letters") << "12abc"
                                         << "ru_RU" << false << 0.0;
+    // Under an Arabic locale the user may type the locale's digits and
+    // separator or ASCII digits.
+    QTest::newRow("arabic digits ar")
+        << QString::fromUtf8("\u0661\u0662\u0662\u0660\u066B\u0665") << "ar_EG" << true << 1220.5;
+    QTest::newRow("ascii digits ar") << "1220"
+                                     << "ar_EG" << true << 1220.0;
+    QTest::newRow("comma de") << "1220,5"
+                              << "de_DE" << true << 1220.5;
 }
 
 void TestNumbers::readingNumbers() {
