@@ -6,7 +6,8 @@ JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
-            fontconfig fonts-urw-base35 fonts-liberation2
+            fontconfig fonts-urw-base35 fonts-liberation2 \
+            libxlsxwriter-dev python3-openpyxl
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

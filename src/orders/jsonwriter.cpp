@@ -1,0 +1,58 @@
+#include "jsonwriter.h"
+
+#include "openingjson.h"
+
+#include <QJsonDocument>
+
+namespace talir::orders {
+namespace {
+
+QByteArray compact(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+QByteArray compact(const QJsonArray& array) {
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
+JsonWriter::JsonWriter(const WriterSettings& settings, QIODevice* standardOutput)
+    : sink_(settings.path, standardOutput) {}
+
+bool JsonWriter::open() {
+    return sink_.open(error_) && sink_.write("{\"openings\": [", error_);
+}
+
+bool JsonWriter::write(const OpeningRow& row) {
+    const QByteArray text = (first_ ? "\n" : ",\n") + compact(openingJson(row));
+    first_ = false;
+    return sink_.write(text, error_);
+}
+
+bool JsonWriter::finish(const Order& order) {
+    QJsonArray lines;
+    for (const OrderLine& line : order.lines()) {
+        QJsonArray marks;
+        line.forEachMark([&](const QString& mark) { marks.append(mark); });
+        lines.append(QJsonObject{{QStringLiteral("product"), line.product},
+                                 {QStringLiteral("count"), qint64(line.count)},
+                                 {QStringLiteral("unit_mass"), line.unitMass.toDouble()},
+                                 {QStringLiteral("mass"), line.mass.toDouble()},
+                                 {QStringLiteral("marks"), marks}});
+    }
+    const Totals& totals = order.totals();
+    const QJsonObject sums{{QStringLiteral("openings"), qint64(totals.openings)},
+                           {QStringLiteral("composite"), qint64(totals.composite)},
+                           {QStringLiteral("sections"), qint64(totals.sections)},
+                           {QStringLiteral("mass"), totals.mass.toDouble()}};
+    const QByteArray text = QByteArray(first_ ? "" : "\n") + "],\n\"order\": " + compact(lines) +
+                            ",\n\"totals\": " + compact(sums) + "}\n";
+    if (!sink_.write(text, error_) || !sink_.commit(error_))
+        return false;
+    if (!sink_.toStandardOutput())
+        written_ << sink_.path();
+    return true;
+}
+
+} // namespace talir::orders
