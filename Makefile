@@ -7,7 +7,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
             fontconfig fonts-urw-base35 fonts-liberation2 \
-            libxlsxwriter-dev python3-openpyxl
+            libxlsxwriter-dev python3-openpyxl time
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

@@ -4,3 +4,4 @@ set -euo pipefail
 build=${1:-build}
 cmake --build "$build" -j "$(nproc)" --target talir_bench
 "$build/bench/talir_bench"
+"$(dirname "$0")/bench_batch.sh" "$build"

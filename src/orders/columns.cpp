@@ -1,5 +1,7 @@
 #include "columns.h"
 
+#include <iterator>
+
 namespace talir::orders {
 namespace {
 
@@ -58,8 +60,9 @@ std::vector<CellValue> openingCells(const OpeningRow& row) {
     for (std::size_t n = 0; n < kProductGroups; ++n) {
         if (n < result.products.size()) {
             const core::Product& product = result.products[n];
-            cells.insert(cells.end(), {product.name(), core::Fixed4::fromDouble(product.width),
-                                       core::Fixed4::fromDouble(product.height), product.count});
+            cells.insert(cells.end(),
+                         {productName(product), core::Fixed4::fromDouble(product.width),
+                          core::Fixed4::fromDouble(product.height), product.count});
         } else {
             cells.resize(cells.size() + 4);
         }
@@ -84,9 +87,10 @@ const std::vector<Column>& orderColumns() {
     return columns;
 }
 
-std::vector<CellValue> orderCells(const OrderLine& line) {
+std::vector<CellValue> orderCells(const Order& order, std::size_t index) {
+    const OrderLine& line = order.lines()[index];
     return {line.product, line.count, line.unitMass, line.mass,
-            line.joinedMarks(QStringLiteral(", "))};
+            order.joinedMarks(index, QStringLiteral(", "))};
 }
 
 std::vector<CellValue> totalCells(const Totals& totals) {
@@ -95,21 +99,31 @@ std::vector<CellValue> totalCells(const Totals& totals) {
 
 QString decimalText(core::Fixed4 value, QChar decimalPoint) {
     const std::int64_t ticks = value.ticks();
-    const std::uint64_t magnitude =
+    std::uint64_t magnitude =
         ticks < 0 ? 0 - static_cast<std::uint64_t>(ticks) : static_cast<std::uint64_t>(ticks);
-    const std::uint64_t scale = core::Fixed4::kScale;
-    QString text = ticks < 0 ? QStringLiteral("-") : QString();
-    text += QString::number(magnitude / scale);
-    std::uint64_t fraction = magnitude % scale;
-    if (fraction != 0) {
-        int digits = 4;
-        while (fraction % 10 == 0) {
-            fraction /= 10;
-            --digits;
+    // Digits from the right: four decimals (trailing zeros dropped), the
+    // point, the whole part.
+    char16_t buffer[32];
+    char16_t* end = buffer + std::size(buffer);
+    char16_t* p = end;
+    bool fraction = false;
+    for (int place = 0; place < 4; ++place) {
+        const auto digit = static_cast<char16_t>(magnitude % 10);
+        magnitude /= 10;
+        if (digit != 0 || fraction) {
+            *--p = u'0' + digit;
+            fraction = true;
         }
-        text += decimalPoint + QStringLiteral("%1").arg(fraction, digits, 10, QLatin1Char('0'));
     }
-    return text;
+    if (fraction)
+        *--p = decimalPoint.unicode();
+    do {
+        *--p = u'0' + static_cast<char16_t>(magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (ticks < 0)
+        *--p = u'-';
+    return QString(reinterpret_cast<const QChar*>(p), end - p);
 }
 
 } // namespace talir::orders

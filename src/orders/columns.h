@@ -31,7 +31,7 @@ std::vector<CellValue> openingCells(const OpeningRow& row);
 // product, count, unit_mass, mass, marks; then the row "total" with the
 // number of sections and their mass.
 const std::vector<Column>& orderColumns();
-std::vector<CellValue> orderCells(const OrderLine& line);
+std::vector<CellValue> orderCells(const Order& order, std::size_t line);
 std::vector<CellValue> totalCells(const Totals& totals);
 
 // The outcome column of a line that could not be an opening.

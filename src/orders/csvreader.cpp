@@ -39,6 +39,10 @@ std::optional<OpeningReader::Record> OpeningReader::readRecord() {
     if (!text)
         return std::nullopt;
     Record record{.line = lineNumber_, .fields = {}, .problem = {}};
+    if (!text->contains(QLatin1Char('"'))) {
+        record.fields = text->split(separator_);
+        return record;
+    }
     QString field;
     bool quoted = false;      // inside quotes
     bool afterQuote = false;  // the field's closing quote was read

@@ -33,6 +33,7 @@ QByteArray CsvWriter::header(const std::vector<Column>& columns) const {
 
 QByteArray CsvWriter::line(const std::vector<CellValue>& cells) const {
     QString text;
+    text.reserve(512);
     bool first = true;
     for (const CellValue& cell : cells) {
         if (!first)
@@ -62,19 +63,21 @@ bool CsvWriter::write(const OpeningRow& row) {
 }
 
 bool CsvWriter::finish(const Order& order) {
-    QByteArray text;
-    if (openings_.toStandardOutput())
-        text += '\n';
-    else if (settings_.byteOrderMark)
-        text += "\xEF\xBB\xBF";
-    text += header(orderColumns());
-    for (const OrderLine& orderLine : order.lines())
-        text += line(orderCells(orderLine));
-    text += line(totalCells(order.totals()));
-    if (openings_.toStandardOutput())
-        return openings_.write(text, error_) && openings_.commit(error_);
-    if (!order_.open(error_) || !order_.write(text, error_))
+    // To standard output the order follows the openings after an empty line.
+    Sink& sink = openings_.toStandardOutput() ? openings_ : order_;
+    const QByteArray start = openings_.toStandardOutput() ? QByteArray("\n")
+                             : settings_.byteOrderMark    ? QByteArray("\xEF\xBB\xBF")
+                                                          : QByteArray();
+    if ((!openings_.toStandardOutput() && !order_.open(error_)) ||
+        !sink.write(start + header(orderColumns()), error_))
         return false;
+    for (std::size_t i = 0; i < order.lines().size(); ++i)
+        if (!sink.write(line(orderCells(order, i)), error_))
+            return false;
+    if (!sink.write(line(totalCells(order.totals())), error_))
+        return false;
+    if (openings_.toStandardOutput())
+        return openings_.commit(error_);
     if (!order_.commit(error_) || !openings_.commit(error_))
         return false;
     written_ << openings_.path() << order_.path();

@@ -32,14 +32,14 @@ bool JsonWriter::write(const OpeningRow& row) {
 
 bool JsonWriter::finish(const Order& order) {
     QJsonArray lines;
-    for (const OrderLine& line : order.lines()) {
-        QJsonArray marks;
-        line.forEachMark([&](const QString& mark) { marks.append(mark); });
-        lines.append(QJsonObject{{QStringLiteral("product"), line.product},
-                                 {QStringLiteral("count"), qint64(line.count)},
-                                 {QStringLiteral("unit_mass"), line.unitMass.toDouble()},
-                                 {QStringLiteral("mass"), line.mass.toDouble()},
-                                 {QStringLiteral("marks"), marks}});
+    for (std::size_t i = 0; i < order.lines().size(); ++i) {
+        const OrderLine& line = order.lines()[i];
+        lines.append(
+            QJsonObject{{QStringLiteral("product"), line.product},
+                        {QStringLiteral("count"), qint64(line.count)},
+                        {QStringLiteral("unit_mass"), line.unitMass.toDouble()},
+                        {QStringLiteral("mass"), line.mass.toDouble()},
+                        {QStringLiteral("marks"), QJsonArray::fromStringList(order.marks(i))}});
     }
     const Totals& totals = order.totals();
     const QJsonObject sums{{QStringLiteral("openings"), qint64(totals.openings)},

@@ -2,7 +2,11 @@
 
 #include "calculators/calculator.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <tuple>
+#include <unordered_map>
 
 namespace talir::orders {
 namespace {
@@ -18,6 +22,24 @@ QStringList shownTexts(const core::Result& result, std::initializer_list<const c
 }
 
 } // namespace
+
+QString productName(const core::Product& product) {
+    using Key = std::tuple<QString, double, double>;
+    struct KeyHash {
+        size_t operator()(const Key& key) const {
+            return qHashMulti(0, std::get<0>(key), std::get<1>(key), std::get<2>(key));
+        }
+    };
+    thread_local std::unordered_map<Key, QString, KeyHash> names;
+    const Key key{product.grille, product.width, product.height};
+    auto it = names.find(key);
+    if (it == names.end()) {
+        if (names.size() > 4096)
+            names.clear();
+        it = names.emplace(key, product.name()).first;
+    }
+    return it->second;
+}
 
 OpeningRow rejected(const Opening& opening, const QString& problem) {
     return {opening, problem, std::nullopt};

@@ -53,6 +53,10 @@ QStringList orderLines(const core::Result& result);
 // not-composite message, one line per label; empty for a composite outcome.
 QStringList messageLines(const core::Result& result);
 
+// Product::name(), remembered for the products seen before: a batch names
+// the same few products again and again.
+QString productName(const core::Product& product);
+
 // The sections of all products, and their mass, of one opening.
 std::int64_t sectionCount(const core::Result& result);
 core::Fixed4 sectionsMass(const core::Result& result);

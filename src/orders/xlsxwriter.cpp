@@ -164,8 +164,8 @@ bool XlsxWriter::write(const OpeningRow& row) {
 }
 
 bool XlsxWriter::finish(const Order& order) {
-    for (const OrderLine& line : order.lines())
-        if (!writeRow(order_, orderCells(line), nullptr))
+    for (std::size_t i = 0; i < order.lines().size(); ++i)
+        if (!writeRow(order_, orderCells(order, i), nullptr))
             return false;
     if (!writeRow(order_, totalCells(order.totals()), bold_))
         return false;

@@ -92,12 +92,14 @@ void TestOrder::aggregation() {
     QFETCH(QStringList, totals);
     const Order order = orderOf(openings);
     QStringList actual;
-    for (const auto& line : order.lines())
+    for (std::size_t i = 0; i < order.lines().size(); ++i) {
+        const auto& line = order.lines()[i];
         actual << QStringLiteral("%1 x%2 %3 %4 %5")
                       .arg(line.product)
                       .arg(line.count)
                       .arg(fixed(line.unitMass), fixed(line.mass),
-                           line.marks().join(QLatin1Char(',')));
+                           order.marks(i).join(QLatin1Char(',')));
+    }
     QCOMPARE(actual, lines);
     const auto& t = order.totals();
     QCOMPARE((QStringList{QString::number(t.openings), QString::number(t.composite),
