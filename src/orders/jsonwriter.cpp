@@ -11,10 +11,6 @@ QByteArray compact(const QJsonObject& object) {
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-QByteArray compact(const QJsonArray& array) {
-    return QJsonDocument(array).toJson(QJsonDocument::Compact);
-}
-
 } // namespace
 
 JsonWriter::JsonWriter(const WriterSettings& settings, QIODevice* standardOutput)
@@ -31,24 +27,26 @@ bool JsonWriter::write(const OpeningRow& row) {
 }
 
 bool JsonWriter::finish(const Order& order) {
-    QJsonArray lines;
+    // One order line at a time: a product may serve a million marks.
+    if (!sink_.write(QByteArray(first_ ? "" : "\n") + "],\n\"order\": [", error_))
+        return false;
     for (std::size_t i = 0; i < order.lines().size(); ++i) {
         const OrderLine& line = order.lines()[i];
-        lines.append(
-            QJsonObject{{QStringLiteral("product"), line.product},
-                        {QStringLiteral("count"), qint64(line.count)},
-                        {QStringLiteral("unit_mass"), line.unitMass.toDouble()},
-                        {QStringLiteral("mass"), line.mass.toDouble()},
-                        {QStringLiteral("marks"), QJsonArray::fromStringList(order.marks(i))}});
+        const QJsonObject object{
+            {QStringLiteral("product"), line.product},
+            {QStringLiteral("count"), qint64(line.count)},
+            {QStringLiteral("unit_mass"), line.unitMass.toDouble()},
+            {QStringLiteral("mass"), line.mass.toDouble()},
+            {QStringLiteral("marks"), QJsonArray::fromStringList(order.marks(i))}};
+        if (!sink_.write((i == 0 ? "" : ",") + compact(object), error_))
+            return false;
     }
     const Totals& totals = order.totals();
     const QJsonObject sums{{QStringLiteral("openings"), qint64(totals.openings)},
                            {QStringLiteral("composite"), qint64(totals.composite)},
                            {QStringLiteral("sections"), qint64(totals.sections)},
                            {QStringLiteral("mass"), totals.mass.toDouble()}};
-    const QByteArray text = QByteArray(first_ ? "" : "\n") + "],\n\"order\": " + compact(lines) +
-                            ",\n\"totals\": " + compact(sums) + "}\n";
-    if (!sink_.write(text, error_) || !sink_.commit(error_))
+    if (!sink_.write("],\n\"totals\": " + compact(sums) + "}\n", error_) || !sink_.commit(error_))
         return false;
     if (!sink_.toStandardOutput())
         written_ << sink_.path();
