@@ -14,9 +14,18 @@ void OpeningReader::fail(std::int64_t line, const QString& message) {
 // One line of the file without its line end, or nothing at the end of the
 // file or at text that is not UTF-8.
 std::optional<QString> OpeningReader::readPhysicalLine() {
-    if (!error_.isEmpty() || device_.atEnd())
+    if (pending_) {
+        std::optional<QString> text = std::move(pending_);
+        pending_.reset();
+        return text;
+    }
+    if (!error_.isEmpty())
         return std::nullopt;
+    // Empty only at the end: an empty line still holds its line end. A pipe
+    // is read as it comes.
     QByteArray bytes = device_.readLine();
+    if (bytes.isEmpty())
+        return std::nullopt;
     ++lineNumber_;
     if (lineNumber_ == 1 && bytes.startsWith("\xEF\xBB\xBF")) {
         byteOrderMark_ = true;
@@ -91,13 +100,9 @@ std::optional<OpeningReader::Record> OpeningReader::readRecord() {
 bool OpeningReader::start() {
     // The separator is the one the header row uses: a spreadsheet in a
     // Russian locale writes ";" because its decimal separator is ",".
-    if (!device_.atEnd()) {
-        const QByteArray head = device_.peek(64 * 1024);
-        const qsizetype lineEnd = head.indexOf('\n');
-        const QByteArray header = lineEnd < 0 ? head : head.left(lineEnd);
-        if (header.count(';') > header.count(','))
-            separator_ = QLatin1Char(';');
-    }
+    pending_ = readPhysicalLine();
+    if (pending_ && pending_->count(QLatin1Char(';')) > pending_->count(QLatin1Char(',')))
+        separator_ = QLatin1Char(';');
     const std::optional<Record> header = readRecord();
     if (!header) {
         fail(lineNumber_ + 1, QStringLiteral("no header row"));

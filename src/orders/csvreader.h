@@ -46,6 +46,7 @@ private:
     void fail(std::int64_t line, const QString& message);
 
     QIODevice& device_;
+    std::optional<QString> pending_; // the header line, read to find the separator
     QStringDecoder decoder_{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
                                                       QStringDecoder::Flag::ConvertInitialBom};
     std::int64_t lineNumber_ = 0;

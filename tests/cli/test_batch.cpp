@@ -77,6 +77,7 @@ private slots:
     void unreadableListWritesNothing();
     void badCalls_data();
     void badCalls();
+    void pipedList();
 };
 
 void TestBatch::jsonRowsAreTheSingleCalculation() {
@@ -313,6 +314,24 @@ void TestBatch::badCalls() {
     QCOMPARE(output.status, 2);
     QVERIFY(output.out.isEmpty());
     QVERIFY2(output.err.contains(message), qPrintable(output.err));
+}
+
+// A pipe is read as its lines come, not as far as it holds data at the start.
+void TestBatch::pipedList() {
+    QProcess process;
+    process.start(QStringLiteral(TALIR_CALC_BINARY),
+                  {"--batch", "/dev/stdin", "--format", "json", "--locale", "en_US"});
+    QVERIFY(process.waitForStarted());
+    QTest::qWait(200);
+    process.write("mark;window;A;B;Q\n");
+    QTest::qWait(200);
+    process.write("1;PTD5;2500;600;200\n");
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 0);
+    const QJsonObject totals =
+        QJsonDocument::fromJson(process.readAllStandardOutput()).object()["totals"].toObject();
+    QCOMPARE(totals["sections"].toInt(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestBatch)
