@@ -11,10 +11,10 @@
 namespace talir::orders {
 namespace {
 
-QStringList shownTexts(const core::Result& result, std::initializer_list<const char*> controls) {
+QStringList shownTexts(const core::Result& result, std::initializer_list<QString> controls) {
     QStringList lines;
-    for (const char* control : controls) {
-        const QString text = result.text(QString::fromLatin1(control));
+    for (const QString& control : controls) {
+        const QString text = result.text(control);
         if (!text.trimmed().isEmpty())
             lines << text;
     }
@@ -34,7 +34,7 @@ QString productName(const core::Product& product) {
     const Key key{product.grille, product.width, product.height};
     auto it = names.find(key);
     if (it == names.end()) {
-        if (names.size() > 4096)
+        if (names.size() > 65536)
             names.clear();
         it = names.emplace(key, product.name()).first;
     }
@@ -67,15 +67,17 @@ QStringList orderLines(const core::Result& result) {
     if (result.outcome != core::Outcome::Composite)
         return {};
     // The common window's order line, then ПТ-ЛД's three rows.
-    return shownTexts(result, {"txtD5", "txtG", "txtG1", "txtG2"});
+    return shownTexts(result, {QStringLiteral("txtD5"), QStringLiteral("txtG"),
+                               QStringLiteral("txtG1"), QStringLiteral("txtG2")});
 }
 
 QStringList messageLines(const core::Result& result) {
     if (result.outcome == core::Outcome::Composite)
         return {};
     if (result.has(QStringLiteral("txtNo")))
-        return shownTexts(result, {"txtNo"});
-    return shownTexts(result, {"txtG", "txtG1", "txtG2"});
+        return shownTexts(result, {QStringLiteral("txtNo")});
+    return shownTexts(result,
+                      {QStringLiteral("txtG"), QStringLiteral("txtG1"), QStringLiteral("txtG2")});
 }
 
 std::int64_t sectionCount(const core::Result& result) {
