@@ -9,7 +9,8 @@ FUZZ_SECONDS ?= 60
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
             fontconfig fonts-urw-base35 fonts-liberation2 \
             clang clang-format libclang-rt-14-dev \
-            help2man dpkg-dev file desktop-file-utils appstream man-db xvfb
+            help2man dpkg-dev file desktop-file-utils appstream man-db xvfb \
+            libxlsxwriter-dev python3-openpyxl time
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

@@ -20,3 +20,4 @@ fi
 corpora=(tests/fuzz/corpus)
 [ -d build-fuzz/corpus ] && corpora+=(build-fuzz/corpus)
 "$build/bench/talir_bench" "${corpora[@]}"
+scripts/bench_batch.sh "$build"

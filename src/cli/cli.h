@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +13,11 @@ struct Output {
 };
 
 // talir-calc [--json] [--locale NAME] [--sub] [--] WINDOW A B Q
+// talir-calc --batch FILE [-o OUT] [--format csv|json|xlsx] [--locale NAME]
 // The arguments exclude the program name. The default locale is the user's.
-Output run(const QStringList& arguments);
+// A batch written to standard output goes to standardOutput as it is
+// calculated; without one it is collected in Output::out.
+Output run(const QStringList& arguments, QIODevice* standardOutput = nullptr);
 
 QString usage();
 

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -47,6 +48,32 @@ void TestCli::workedExampleAsJson() {
     QCOMPARE(texts["Label7"].toString(), QStringLiteral(" 654.5"));
     QCOMPARE(texts["Label8"].toString(), QStringLiteral("1220"));
     QCOMPARE(texts["Label9"].toString(), QStringLiteral("597"));
+    // The keys the line always had keep their bytes; the numbers follow.
+    QVERIFY(output.out.startsWith(
+        QStringLiteral("{\"window\": \"PTD5\", \"outcome\": \"composite\", \"texts\": "
+                       "{\"txtD5\": \"Решетка ТАЛИР ПТ-Д5 1223x 600 - 2 шт.\", ")));
+    QCOMPARE(object["products"].toArray(),
+             (QJsonArray{QJsonObject{{"product", "ТАЛИР ПТ-Д5 1223x600"}, {"count", 2}}}));
+    QCOMPARE(object["figures"].toObject(), (QJsonObject{{"A1", 1277.5},
+                                                        {"B1", 654.5},
+                                                        {"Fcc", 0.3346},
+                                                        {"So", 0.6692},
+                                                        {"m", 4.6739},
+                                                        {"p", 0.0083}}));
+    // Without air flow the window hides the pressure drop; ПТ-ЛД has no
+    // figures of one section, but a jet throw.
+    const auto noFlow =
+        QJsonDocument::fromJson(run({"--json", "PTD5", "2500", "600", "0"}).out.toUtf8());
+    QVERIFY(!noFlow.object()["figures"].toObject().contains("p"));
+    const auto strip = QJsonDocument::fromJson(
+        run({"--json", "--locale", "en_US", "PTLD", "2030", "305", "1000"}).out.toUtf8());
+    QCOMPARE(strip.object()["figures"].toObject(),
+             (QJsonObject{{"So", 0.474}, {"p", 0.2205}, {"L02", 5.5353}}));
+    QCOMPARE(strip.object()["products"].toArray().size(), 3);
+    const auto invalid =
+        QJsonDocument::fromJson(run({"--json", "PTD5", "x", "600", "0"}).out.toUtf8());
+    QCOMPARE(invalid.object()["products"].toArray(), QJsonArray());
+    QCOMPARE(invalid.object()["figures"].toObject(), QJsonObject());
 }
 
 void TestCli::everyTypesWorkedExample_data() {
@@ -220,6 +247,10 @@ void TestCli::messageOutcomes_data() {
     QTest::newRow("point in ru") << QStringList{"--json", "--locale", "ru_RU", "PTD5",
                                                 "2500.5", "600",      "0"}
                                  << "invalid";
+    QTest::newRow("locale with =")
+        << QStringList{"--json", "--locale=ru_RU", "PTD5", "2500,5", "600", "0"} << "composite";
+    QTest::newRow("option after window is a text")
+        << QStringList{"--json", "PTD5", "--sub", "600", "0"} << "invalid";
 }
 
 void TestCli::messageOutcomes() {
