@@ -35,18 +35,20 @@ Start startOnce(const QString& program) {
     return {elapsed, peak};
 }
 
-void benchStart(const char* label, const QString& program, int runs) {
+// The median time and the largest peak memory of several starts.
+Start summary(const char* label, const std::vector<Start>& starts) {
     std::vector<double> times;
     long peak = 0;
-    for (int i = 0; i < runs; ++i) {
-        const Start start = startOnce(program);
+    for (const Start& start : starts) {
         times.push_back(start.milliseconds);
         peak = std::max(peak, start.peakKb);
     }
     std::sort(times.begin(), times.end());
+    const double median = times[times.size() / 2];
     std::printf(
         "  %-28s start to window shown: median %7.1f ms (min %7.1f)   peak memory %6.1f MiB\n",
-        label, times[times.size() / 2], times.front(), static_cast<double>(peak) / 1024.0);
+        label, median, times.front(), static_cast<double>(peak) / 1024.0);
+    return {median, peak};
 }
 
 void benchCalculation(const QString& window, const QString& a, const QString& b, const QString& q,
@@ -119,11 +121,26 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     qputenv("QT_QPA_PLATFORM",
             qgetenv("DISPLAY").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    std::printf("Start-up (%s platform, 9 runs each):\n",
+    // The two programs take turns, so a busy moment of the machine weighs
+    // on both alike.
+    const int runs = qEnvironmentVariableIntValue("TALIR_BENCH_RUNS") > 0
+                         ? qEnvironmentVariableIntValue("TALIR_BENCH_RUNS")
+                         : 15;
+    std::printf("Start-up (%s platform, %d runs each):\n",
                 qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default"
-                                                     : qgetenv("QT_QPA_PLATFORM").constData());
-    benchStart("minimal Qt window", QStringLiteral(START_MINIMAL), 9);
-    benchStart("talir, main window", QStringLiteral(START_TALIR), 9);
+                                                     : qgetenv("QT_QPA_PLATFORM").constData(),
+                runs);
+    std::vector<Start> minimal;
+    std::vector<Start> talir;
+    for (int i = 0; i < runs; ++i) {
+        minimal.push_back(startOnce(QStringLiteral(START_MINIMAL)));
+        talir.push_back(startOnce(QStringLiteral(START_TALIR)));
+    }
+    const Start minimalStart = summary("minimal Qt window", minimal);
+    const Start talirStart = summary("talir, main window", talir);
+    std::printf("  ratio talir / minimal: time %.2f (median), peak memory %.2f\n",
+                talirStart.milliseconds / minimalStart.milliseconds,
+                static_cast<double>(talirStart.peakKb) / static_cast<double>(minimalStart.peakKb));
 
     std::printf("Calculations through the core:\n");
     for (const QString& window : talir::calculators::calculationWindowNames()) {
