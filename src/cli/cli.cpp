@@ -163,7 +163,7 @@ QString usage() {
         windows << name;
     return QStringLiteral(
                "Usage: talir-calc [--json] [--locale NAME] [--sub] [--] WINDOW A B Q\n"
-               "       talir-calc --batch FILE [-o OUT] [--format csv|json|xlsx] [--locale NAME]\n"
+               "   or: talir-calc --batch FILE [-o OUT] [--format csv|json|xlsx] [--locale NAME]\n"
                "Sizes a composite ТАЛИР grille as its calculation window does: how many\n"
                "equal sections of which size to order for the opening A x B (mm) at the\n"
                "air flow Q (m3/h), with free area, mass, pressure drop and jet throw.\n"
