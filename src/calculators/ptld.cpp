@@ -190,7 +190,8 @@ core::Result calculatePtld(const Input& input) {
                                        .middleWidth = Ptld::kMiddleWidth,
                                        .leftEnd = strip.left,
                                        .rightEnd = strip.right,
-                                       .endSupports = strip.endSupports};
+                                       .endSupports = strip.endSupports,
+                                       .middleSupports = Ptld::kMiddleSupports};
     return result;
 }
 

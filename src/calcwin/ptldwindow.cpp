@@ -6,11 +6,15 @@
 #include "windowregistry.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+
+#include <algorithm>
+#include <utility>
 
 namespace talir::calcwin {
 namespace {
@@ -45,21 +49,27 @@ PtldWindow::PtldWindow()
 
 void PtldWindow::buildControls() {
     QWidget* c = client();
-    auto* plain = new StripDrawing(false, c);
+    auto* plain = new StripDrawing(drawings::stripPlanBeforeCalculation(), c);
     plain->setObjectName(QStringLiteral("Image3"));
     plain->setGeometry(kDrawing);
-    auto* dimensioned = new StripDrawing(true, c);
+    // Until a calculation draws its strip, the dimensioned plan is that of
+    // the typical one.
+    drawings::StripPlan typical = drawings::stripPlanBeforeCalculation();
+    typical.sectionDimensions = true;
+    auto* dimensioned = new StripDrawing(std::move(typical), c);
     dimensioned->setObjectName(QStringLiteral("Image1"));
     dimensioned->setGeometry(kDrawing);
     dimensioned->hide();
+    const drawings::StripLayout layout = dimensioned->layout();
     const QPoint at = kDrawing.topLeft();
+    const auto onDrawing = [at](const QRectF& box) { return box.toRect().translated(at); };
     // clang-format off
     createControls(c, {
         {Kind::Picture,  "Image2",  ":/logo.svg", {204, 8, 413, 68}},
-        {Kind::Label,    "txtE1",   {}, dimensioned->leftEndLabel().translated(at)},
-        {Kind::Label,    "txtE",    {}, dimensioned->middleLabel().translated(at)},
-        {Kind::Label,    "txtE2",   {}, dimensioned->rightEndLabel().translated(at)},
-        {Kind::LineEdit, "txtL",    "0", dimensioned->overallLabel().translated(at)},
+        {Kind::Label,    "txtE1",   {}, onDrawing(layout.leftEndText)},
+        {Kind::Label,    "txtE",    {}, onDrawing(layout.middleText)},
+        {Kind::Label,    "txtE2",   {}, onDrawing(layout.rightEndText)},
+        {Kind::LineEdit, "txtL",    "0", onDrawing(layout.overallText)},
         {Kind::Label,    "Label3",  "ИСХОДНЫЕ ДАННЫЕ", {24, 246, 200, 17}, {0, true}},
         {Kind::Label,    "Label1",  "Размер строительного проема по горизонтали , мм", {24, 270, 290, 17}},
         {Kind::Label,    "txtP",    {}, {320, 270, 90, 17}},
@@ -148,6 +158,8 @@ void PtldWindow::applyResult(const core::Result& result) {
     const bool composite = result.outcome == core::Outcome::Composite;
     setShown(kFlowRows, composite && result.flowShown);
     setShown(kHeadings, composite);
+    if (composite && result.strip)
+        control<StripDrawing>(QStringLiteral("Image1"))->setStrip(*result.strip);
     control(QStringLiteral("Image1"))->setVisible(composite);
     control(QStringLiteral("Image3"))->setVisible(!composite);
     if (composite)
@@ -157,6 +169,28 @@ void PtldWindow::applyResult(const core::Result& result) {
             label->setText(text);
             fitText(label);
         }
+    }
+    placeWidths();
+}
+
+// Each width stands centred over the dimension line of its sections,
+// wherever the strip just drawn puts it, and inside the drawing.
+void PtldWindow::placeWidths() {
+    const auto* drawing = control<StripDrawing>(QStringLiteral("Image1"));
+    const drawings::StripLayout layout = drawing->layout();
+    const QRect bounds = drawing->geometry();
+    for (const auto& [name, box] :
+         {std::pair{"txtE1", layout.leftEndText}, std::pair{"txtE", layout.middleText},
+          std::pair{"txtE2", layout.rightEndText}}) {
+        auto* label = control<QLabel>(QString::fromLatin1(name));
+        const QFontMetrics metrics(label->font());
+        const int width =
+            std::min(bounds.width(),
+                     std::max(qRound(box.width()), metrics.horizontalAdvance(label->text()) + 2));
+        const int left = std::clamp(qRound(box.center().x() - width / 2.0) + bounds.left(),
+                                    bounds.left(), bounds.right() + 1 - width);
+        label->setGeometry(left, qRound(box.top()) + bounds.top(), width,
+                           std::max(qRound(box.height()), metrics.height()));
     }
 }
 

@@ -29,6 +29,7 @@ private:
     void buildControls();
     void connectHandlers();
     void applyResult(const core::Result& result);
+    void placeWidths();
     void setShown(std::initializer_list<const char*> names, bool shown);
 };
 

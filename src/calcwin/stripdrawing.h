@@ -1,30 +1,30 @@
 #pragma once
 
+#include "core/result.h"
+#include "drawings/strip.h"
+
 #include <QWidget>
 
 namespace talir::calcwin {
 
-// The plan of a ПТ-ЛД strip in its opening: the wall at both ends, an end
-// section ПТ-ЛД1 at each end and the 1000 mm sections ПТ-ЛД2 between them,
-// with the overall dimension line under the strip and, once a composition is
-// known, a dimension line over each kind of section.
+// The plan of a ПТ-ЛД strip in the window (drawings/strip.h paints it): the
+// plan before a calculation, or the strip just calculated with its section
+// dimensions. The window writes the widths over it with its own labels.
 class StripDrawing : public QWidget {
     Q_OBJECT
 public:
-    StripDrawing(bool sectionDimensions, QWidget* parent);
+    StripDrawing(drawings::StripPlan plan, QWidget* parent);
 
-    // Where the window puts its texts: over the left end, the middle
-    // sections and the right end, and on the overall dimension line.
-    QRect leftEndLabel() const;
-    QRect middleLabel() const;
-    QRect rightEndLabel() const;
-    QRect overallLabel() const;
+    void setStrip(const core::StripGeometry& strip);
+    const drawings::StripPlan& plan() const { return plan_; }
+    // Where the plan's dimension lines and their texts are, in this widget.
+    drawings::StripLayout layout() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool sectionDimensions_;
+    drawings::StripPlan plan_;
 };
 
 } // namespace talir::calcwin

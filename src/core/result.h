@@ -65,7 +65,7 @@ struct SectionGeometry {
 
 // A ПТ-ЛД strip: the opening length L, the grille height B, the ПТ-ЛД2
 // sections between the two ends and the widths of the left and right end
-// sections ПТ-ЛД1 (mm).
+// sections ПТ-ЛД1 (mm), and the vertical supports of each kind of section.
 struct StripGeometry {
     double length = 0;
     double height = 0;
@@ -74,6 +74,7 @@ struct StripGeometry {
     double leftEnd = 0;
     double rightEnd = 0;
     int endSupports = 0;
+    int middleSupports = 0;
 };
 
 // Everything a calculation decides, before any window is touched: the outcome,

@@ -1,9 +1,13 @@
 // The ПТ-ЛД window: its outcomes, what each shows, and the return.
 #include "guitest.h"
 
+#include "stripscan.h"
+
 #include "calcwin/ptldwindow.h"
+#include "calcwin/stripdrawing.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 
 using namespace guitest;
 
@@ -48,6 +52,9 @@ private slots:
     void typedHeightKeptAsTyped_data();
     void typedHeightKeptAsTyped();
     void returnResets();
+    void widthsOverTheirSections_data();
+    void widthsOverTheirSections();
+    void plainPlanBeforeAndAfterInvalid();
 };
 
 void TestPtldWindow::freshWindow() {
@@ -200,6 +207,78 @@ void TestPtldWindow::returnResets() {
     for (const char* name : {"txtE1", "txtE", "txtE2"})
         QVERIFY(shown(kWin, QString::fromLatin1(name)));
     QCOMPARE(text(kWin, QStringLiteral("txtSob")), QStringLiteral("Fс.с.об.= 1.1823"));
+}
+
+void TestPtldWindow::widthsOverTheirSections_data() {
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<int>("edges"); // of the sections drawn
+    QTest::newRow("m2 = 1") << "2030" << 1 + 3;
+    QTest::newRow("m2 = 3") << "3600" << 3 + 3;
+    QTest::newRow("m2 = 5") << "5555" << 5 + 3;
+    // Two ends, two whole sections each side, the one across the break and
+    // the two break lines.
+    QTest::newRow("m2 = 39, broken") << "40000" << 2 * 2 + 2 * 2 + 2;
+}
+
+// After a calculation the drawing shows the strip just calculated, and each
+// width stands centred over its sections as they are painted, above the
+// strip and inside the drawing, without touching its neighbour; the typed
+// length stays on the overall dimension line.
+void TestPtldWindow::widthsOverTheirSections() {
+    QFETCH(QString, length);
+    QFETCH(int, edges);
+    calculate(length, QStringLiteral("305"), QStringLiteral("1000"));
+    auto* drawing = control<talir::calcwin::StripDrawing>(kWin, QStringLiteral("Image1"));
+    QVERIFY(drawing->isVisible());
+    const QImage image = drawing->grab().toImage();
+    const auto layout = drawing->layout();
+    const QList<double> x = stripscan::sectionEdges(image, layout);
+    QCOMPARE(x.size(), edges);
+
+    struct Over {
+        const char* label;
+        double from;
+        double to;
+    };
+    const QList<Over> widths = {{"txtE1", x[0], x[1]},
+                                {"txtE", x[1], x[x.size() - 2]},
+                                {"txtE2", x[x.size() - 2], x.last()}};
+    double textRightOfPrevious = -1;
+    for (const Over& over : widths) {
+        auto* label = control<QLabel>(kWin, QString::fromLatin1(over.label));
+        QVERIFY(label->isVisible());
+        const QRect box = label->geometry().translated(-drawing->pos());
+        QVERIFY2(QRect(QPoint(0, 0), drawing->size()).contains(box), over.label);
+        QVERIFY2(box.bottom() < layout.band.top(), over.label);
+        const double centre = box.left() + box.width() / 2.0;
+        QVERIFY2(std::abs(centre - (over.from + over.to) / 2) <= 1.5,
+                 qPrintable(QStringLiteral("%1 at %2 over %3..%4")
+                                .arg(over.label)
+                                .arg(centre)
+                                .arg(over.from)
+                                .arg(over.to)));
+        const double half = QFontMetrics(label->font()).horizontalAdvance(label->text()) / 2.0;
+        QVERIFY2(centre - half > textRightOfPrevious, over.label);
+        QVERIFY2(centre + half < over.to + 1 || over.to - over.from < 2 * half, over.label);
+        textRightOfPrevious = centre + half;
+    }
+    const QRect typed =
+        control(kWin, QStringLiteral("txtL"))->geometry().translated(-drawing->pos());
+    QVERIFY(typed.contains(layout.overallLine.center().toPoint()));
+}
+
+// Before a calculation and after an invalid one the window shows the same
+// plain plan, whatever strip was calculated in between.
+void TestPtldWindow::plainPlanBeforeAndAfterInvalid() {
+    auto* plain = control(kWin, QStringLiteral("Image3"));
+    QVERIFY(plain->isVisible());
+    const QImage before = plain->grab().toImage();
+    calculate(QStringLiteral("40000"), QStringLiteral("305"), QStringLiteral("1000"));
+    QVERIFY(!plain->isVisible());
+    calculate(QStringLiteral("2029"), QStringLiteral("305"), QStringLiteral("1000"));
+    QVERIFY(plain->isVisible());
+    QVERIFY(!shown(kWin, QStringLiteral("Image1")));
+    QCOMPARE(plain->grab().toImage(), before);
 }
 
 QTEST_MAIN(TestPtldWindow)
