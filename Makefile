@@ -6,7 +6,7 @@ JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
-            fontconfig fonts-urw-base35 fonts-liberation2
+            fontconfig fonts-urw-base35 fonts-liberation2 poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
