@@ -10,7 +10,8 @@ PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
             fontconfig fonts-urw-base35 fonts-liberation2 \
             clang clang-format libclang-rt-14-dev \
             help2man dpkg-dev file desktop-file-utils appstream man-db xvfb \
-            libxlsxwriter-dev python3-openpyxl time
+            libxlsxwriter-dev python3-openpyxl time \
+            poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

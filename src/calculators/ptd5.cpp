@@ -1,6 +1,7 @@
 #include "ptd5.h"
 
 #include "core/numbers.h"
+#include "pitches.h"
 #include "sections.h"
 
 namespace talir::calculators {
@@ -54,13 +55,13 @@ core::Result calculatePtd5(const Input& input) {
     const double b1 = sections.height;
     const double t = sizeClass(A1, Ptd5::kWidthClasses);
 
-    const Fixed4 Fcc = F((b1 / 50 - 1) * (a1 - 6.4) * 25 / 1e6);
+    const Fixed4 Fcc = F((b1 / kLouvrePitch - 1) * (a1 - 6.4) * 25 / 1e6);
 
     const double P = 2 * (A1 + B1).toDouble();
-    const double M1 =
-        P * 0.1399 / 1000 + (b1 / 50) * 0.1563 * (a1 - 2.6) / 1000 + (b1 / 1000) * t * 0.028;
-    const double M2 =
-        P / 1000 * 0.244 + (b1 / 50) * (a1 - 2.6) / 1000 * 0.211 + (b1 / 1000) * 0.057 * t;
+    const double M1 = P * 0.1399 / 1000 + (b1 / kLouvrePitch) * 0.1563 * (a1 - 2.6) / 1000 +
+                      (b1 / 1000) * t * 0.028;
+    const double M2 = P / 1000 * 0.244 + (b1 / kLouvrePitch) * (a1 - 2.6) / 1000 * 0.211 +
+                      (b1 / 1000) * 0.057 * t;
     const Fixed4 m = F(M2 + 0.2 * M1);
 
     SectionPanel panel = sectionPanel(QStringLiteral("ПТ-Д5"), sections, Ptd5::kFitClearance,

@@ -1,6 +1,7 @@
 #include "ptd6.h"
 
 #include "core/numbers.h"
+#include "pitches.h"
 #include "sections.h"
 
 namespace talir::calculators {
@@ -94,11 +95,11 @@ core::Result calculate(const Input& input, const Ptd6Variant& variant) {
     const double K = sizeClass(A1, variant.supportClasses);
 
     // b/50 − 1 gaps between blades, each 25 mm high and a − 6.4 mm long.
-    const Fixed4 Fcc = F(variant.openShare * (b / 50 - 1) * (a - 6.4) * 25 / 1e6);
+    const Fixed4 Fcc = F(variant.openShare * (b / kLouvrePitch - 1) * (a - 6.4) * 25 / 1e6);
 
     // Frame over the overall perimeter, blades, supports; then the mesh.
     const double P = 2 * (A1 + B1).toDouble();
-    const double Lb = (b / 50) * (a - 2.6);
+    const double Lb = (b / kLouvrePitch) * (a - 2.6);
     const double Ls = K * b;
     const Fixed4 m =
         F((0.46 * P + 0.211 * Lb + 0.057 * Ls) / 1000 +

@@ -1,6 +1,7 @@
 #include "ptl.h"
 
 #include "core/numbers.h"
+#include "pitches.h"
 #include "sections.h"
 
 #include <cstdint>
@@ -106,10 +107,10 @@ core::Result calculate(const Input& input, const BladeGrille& type) {
     const Fixed4 B1 = sections.overallHeight;
     const double a = sections.width;
     const double b = sections.height;
-    const short k = sizeClass(A1, kBarClasses);                     // vertical bars
-    const short kB = type.crossed ? sizeClass(B1, kBarClasses) : 0; // horizontal bars
-    const std::int32_t Nh = static_cast<std::int32_t>(b) / 20;      // horizontal blades
-    const std::int32_t Nv = type.crossed ? static_cast<std::int32_t>(a) / 20 : 0;
+    const short k = sizeClass(A1, kBarClasses);                         // vertical bars
+    const short kB = type.crossed ? sizeClass(B1, kBarClasses) : 0;     // horizontal bars
+    const std::int32_t Nh = static_cast<std::int32_t>(b) / kBladePitch; // horizontal blades
+    const std::int32_t Nv = type.crossed ? static_cast<std::int32_t>(a) / kBladePitch : 0;
 
     // Blade field less a 3 mm strip per blade and a 30 mm strip per bar. For
     // ПТ-Л the terms of vertical blades and horizontal bars are exact zeros.

@@ -1,6 +1,7 @@
 #include "ptm.h"
 
 #include "core/numbers.h"
+#include "pitches.h"
 #include "sections.h"
 
 #include <cstdint>
@@ -49,7 +50,8 @@ core::Result calculatePtm(const Input& input) {
     const double a = sections.width;
     const double b = sections.height;
     const short K = sizeClass(A1, Ptm::kSupportClasses);
-    const std::int32_t N = static_cast<std::int32_t>(b) / 20 - 1; // blades at a 20 mm pitch
+    const std::int32_t N =
+        static_cast<std::int32_t>(b) / kBladePitch - 1; // blades at a 20 mm pitch
 
     // Blade field less a 3 mm strip per blade and a 30 mm strip per support.
     const Fixed4 Fcc = F(((a - 12) * (b - 12) - 3 * N * (a - 12) - 30 * K * (b - 12)) / 1e6);

@@ -1,6 +1,7 @@
 #include "ptmw.h"
 
 #include "core/numbers.h"
+#include "pitches.h"
 #include "sections.h"
 
 #include <cstdint>
@@ -41,7 +42,7 @@ const SectionRules kRules{
 
 // x \ 20 of a whole number of millimetres.
 std::int32_t twentieths(double x) {
-    return static_cast<std::int32_t>(core::R(x)) / 20;
+    return static_cast<std::int32_t>(core::R(x)) / kBladePitch;
 }
 
 } // namespace

@@ -192,6 +192,7 @@ void CalcWindow::applyResult(const core::Result& result) {
             if (QWidget* widget = control(name))
                 widget->hide();
     sketch_ = result.sketch;
+    section_ = result.section;
 }
 
 void CalcWindow::btn2_Click() {
@@ -206,6 +207,8 @@ void CalcWindow::btn2_Click() {
         const auto text = [this](const char* name) {
             return control<QLabel>(QString::fromLatin1(name))->text();
         };
+        if (section_)
+            sketch->setSection(*section_);
         sketch->setDimensionTexts(text("Label6"), text("Label7"), text("Label8"), text("Label9"));
     }
 }

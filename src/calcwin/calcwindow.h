@@ -4,6 +4,8 @@
 #include "core/result.h"
 #include "toolwindow.h"
 
+#include <optional>
+
 namespace talir::calcwin {
 
 // The calculation window shared by nine grille types: three inputs, the
@@ -37,7 +39,8 @@ private:
     void setPanelVisible(bool visible);
 
     const calculators::WindowDescriptor& descriptor_;
-    QString sketch_; // the sketch of the last composite result
+    QString sketch_;                               // the sketch of the last composite result
+    std::optional<core::SectionGeometry> section_; // and the section it draws
 };
 
 } // namespace talir::calcwin

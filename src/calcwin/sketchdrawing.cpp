@@ -8,10 +8,27 @@ namespace talir::calcwin {
 
 SketchDrawing::SketchDrawing(const SketchSubject& subject, const QSize& designSize,
                              const QSizeF& textRoom, QWidget* parent)
-    : QWidget(parent), sheet_(designSize),
+    : QWidget(parent), sheet_(designSize), textRoom_(textRoom),
       layout_(layOutSketch(subject, QSizeF(designSize), textRoom)) {
     resize(designSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SketchDrawing::setSubject(const SketchSubject& subject) {
+    layout_ = layOutSketch(subject, sheet_, textRoom_);
+    update();
+}
+
+QRectF SketchDrawing::textRect(SketchDimension which, const QSizeF& text) const {
+    const QTransform transform = sheetToWidget();
+    const double scale = transform.m11() > 0 ? transform.m11() : 1;
+    return transform.mapRect(drawings::dimensionTextRect(layout_, which, text / scale));
+}
+
+Leader SketchDrawing::leaderTo(SketchDimension which, const QSizeF& text) const {
+    const QTransform transform = sheetToWidget();
+    const double scale = transform.m11() > 0 ? transform.m11() : 1;
+    return mapped(drawings::fittedLeader(layout_, which, text / scale));
 }
 
 QTransform SketchDrawing::sheetToWidget() const {

@@ -25,6 +25,12 @@ public:
                   QWidget* parent = nullptr);
 
     const SketchLayout& layout() const { return layout_; }
+    // Lays the drawing out anew for another section, on the same sheet.
+    void setSubject(const SketchSubject& subject);
+    // Where a text of `text` pixels stands at its dimension, and the leader
+    // of a height fitted to it, in this widget's pixels.
+    QRectF textRect(SketchDimension which, const QSizeF& text) const;
+    Leader leaderTo(SketchDimension which, const QSizeF& text) const;
     // From the sheet to this widget's pixels.
     QTransform sheetToWidget() const;
 
@@ -42,6 +48,7 @@ private:
     Leader mapped(const Leader& leader) const;
 
     QSizeF sheet_;
+    QSizeF textRoom_;
     SketchLayout layout_;
 };
 

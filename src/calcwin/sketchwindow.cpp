@@ -25,8 +25,6 @@ constexpr int returnButtonFromBottom = 43;
 constexpr int margin = 8;
 constexpr int noteSideMargin = 24;
 constexpr int noteLines = 2;
-constexpr double textClearance = 2; // between a size and its line
-constexpr double shortestShelf = 12;
 
 // The longest size the calculators hand over, with its leading blank.
 const QString longestExpectedSize = QStringLiteral(" 0000.0");
@@ -61,6 +59,7 @@ QLabel* dimensionLabel(const QString& name, QWidget* parent) {
 SketchWindow::SketchWindow(const QString& name) : ToolWindow(frameFor(name)) {
     setObjectName(name);
     const SketchDescription* sketch = findSketch(name);
+    description_ = &describedOrFirst(name);
     if (sketch)
         returnTo_ = sketch->returnTo;
     QPalette paper = palette();
@@ -115,31 +114,32 @@ void SketchWindow::buildControls(const SketchDescription& sketch) {
 
 void SketchWindow::placeDimensionLabels() {
     const QPointF origin = drawing_->pos();
-
     for (const auto& [label, which] : {std::pair{overallWidth_, SketchDimension::OverallWidth},
                                        std::pair{partWidth_, SketchDimension::PartWidth}}) {
         label->adjustSize();
-        const QLineF line = drawing_->dimensionLine(which).translated(origin);
-        label->move(QPointF(line.center().x() - label->width() / 2.0,
-                            line.y1() - textClearance - label->height())
-                        .toPoint());
+        label->move(
+            (drawing_->textRect(which, QSizeF(label->size())).topLeft() + origin).toPoint());
     }
 
-    const auto shelve = [&](QLabel* label, Leader leader, LineShape* slant, LineShape* shelf) {
+    const auto shelve = [&](QLabel* label, SketchDimension which, LineShape* slant,
+                            LineShape* shelf) {
         label->adjustSize();
+        const QSizeF size(label->size());
+        label->move((drawing_->textRect(which, size).topLeft() + origin).toPoint());
+        Leader leader = drawing_->leaderTo(which, size);
         leader.start += origin;
         leader.knee += origin;
-        const double length = std::max<double>(label->width(), shortestShelf) + 2 * textClearance;
-        const bool toLeft = leader.shelfLength < 0;
-        leader.shelfLength = toLeft ? -length : length;
-        const double left = toLeft ? leader.knee.x() - textClearance - label->width()
-                                   : leader.knee.x() + textClearance;
-        label->move(QPointF(left, leader.knee.y() - label->height()).toPoint());
         slant->setLine(leader.slant());
         shelf->setLine(leader.shelf());
     };
-    shelve(overallHeight_, drawing_->overallHeightLeader(), leaderLines_[0], leaderLines_[1]);
-    shelve(partHeight_, drawing_->partHeightLeader(), leaderLines_[2], leaderLines_[3]);
+    shelve(overallHeight_, SketchDimension::OverallHeight, leaderLines_[0], leaderLines_[1]);
+    shelve(partHeight_, SketchDimension::PartHeight, leaderLines_[2], leaderLines_[3]);
+}
+
+void SketchWindow::setSection(const core::SectionGeometry& section) {
+    section_ = section;
+    drawing_->setSubject(drawings::sectionSubject(*description_, section));
+    placeDimensionLabels();
 }
 
 void SketchWindow::setDimensionTexts(const QString& overallWidth, const QString& overallHeight,

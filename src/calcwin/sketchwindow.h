@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/result.h"
 #include "toolwindow.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 
@@ -34,6 +36,11 @@ public:
     void setDimensionTexts(const QString& overallWidth, const QString& overallHeight,
                            const QString& partWidth, const QString& partHeight);
 
+    // The section just calculated: the drawing is laid out anew to its
+    // sizes. Before any calculation the window shows a representative one.
+    void setSection(const core::SectionGeometry& section);
+    const std::optional<core::SectionGeometry>& section() const { return section_; }
+
     // The calculation window the return button shows.
     QString returnWindow() const { return returnTo_; }
 
@@ -47,6 +54,8 @@ private:
     void placeDimensionLabels();
 
     QString returnTo_;
+    const SketchDescription* description_ = nullptr;
+    std::optional<core::SectionGeometry> section_;
     SketchDrawing* drawing_ = nullptr;
     QLabel* overallWidth_ = nullptr;
     QLabel* overallHeight_ = nullptr;

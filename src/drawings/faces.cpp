@@ -1,5 +1,6 @@
 #include "faces.h"
 
+#include "calculators/pitches.h"
 #include "draft.h"
 
 #include <QPainter>
@@ -14,8 +15,9 @@ namespace talir::drawings {
 
 namespace {
 
-// How each face is drawn: the pitch of the real product and the closest
-// pitch that still reads as separate lines on screen.
+// How each face is drawn: the pitch of the real product (for the mesh and
+// the perforation, which the calculations do not count, a typical one) and
+// the closest pitch that still reads as separate lines on screen.
 struct FacePattern {
     double pitchMm;
     double legiblePitch; // logical units
@@ -24,11 +26,11 @@ struct FacePattern {
 FacePattern patternOf(FaceKind kind) {
     switch (kind) {
     case FaceKind::WideBlades:
-        return {50.0, 12.0};
+        return {double(calculators::kLouvrePitch), 12.0};
     case FaceKind::NarrowBlades:
-        return {20.0, 5.0};
+        return {double(calculators::kBladePitch), 5.0};
     case FaceKind::CrossedBlades:
-        return {20.0, 7.0};
+        return {double(calculators::kBladePitch), 7.0};
     case FaceKind::Mesh:
         return {12.0, 5.0};
     case FaceKind::Perforation:
@@ -105,6 +107,12 @@ QList<QRectF> faceFields(const QRectF& field, Divider divider, double barWidth) 
 double facePitch(FaceKind kind, double unitsPerMm) {
     const FacePattern pattern = patternOf(kind);
     return std::max(pattern.pitchMm * unitsPerMm, pattern.legiblePitch);
+}
+
+double facePitch(const Face& face, double unitsPerMm) {
+    if (face.pitchMm <= 0)
+        return facePitch(face.kind, unitsPerMm);
+    return std::max(face.pitchMm * unitsPerMm, patternOf(face.kind).legiblePitch);
 }
 
 QList<LouvreBlade> louvreBlades(const QRectF& field, double pitch) {
@@ -188,7 +196,7 @@ void drawPerforationCorner(QPainter& painter, const QRectF& field, double pitch)
 }
 
 void drawFace(QPainter& painter, const QRectF& field, const Face& face, double unitsPerMm) {
-    const double pitch = facePitch(face.kind, unitsPerMm);
+    const double pitch = facePitch(face, unitsPerMm);
     const double barWidth = std::max(dividerBarWidth * unitsPerMm, 4.0);
 
     painter.save();

@@ -28,13 +28,18 @@ enum class Divider { None, Vertical, Horizontal };
 struct Face {
     FaceKind kind = FaceKind::WideBlades;
     Divider divider = Divider::None;
+    // The product's pitch, mm; 0 for the pattern's typical one.
+    double pitchMm = 0;
 };
 
 // Width of the dividing bar of the real product, mm.
 constexpr double dividerBarWidth = 30.0;
 
 // The drawn pitch of a face's pattern, in logical units.
+// The real pitch where it is legible, else the closest legible one: the
+// pattern is then drawn schematically, evenly spaced.
 double facePitch(FaceKind kind, double unitsPerMm);
+double facePitch(const Face& face, double unitsPerMm);
 
 // A louvre blade as the front view shows it: the height of its upper edge
 // and of its lip. A side view draws the same blades edge-on.

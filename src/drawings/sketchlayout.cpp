@@ -1,5 +1,6 @@
 #include "sketchlayout.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -16,6 +17,31 @@ constexpr double textClearance = 2;    // between a text and its line
 constexpr double sideViewGap = 44;     // front view to side view
 constexpr double bottomViewGap = 36;   // front view to the view from below
 constexpr double sheetMargin = 4;
+constexpr double shortestShelf = 12;
+
+// The room the annotation takes around the views, whatever the scale.
+struct Room {
+    double shelf;  // the longest shelf
+    double beside; // left of the front view, right of the side view
+    double above;  // over the front view
+    double below;  // under the view from below
+    double width() const { return 2 * beside + sideViewGap; }
+    double height() const { return above + bottomViewGap + below; }
+};
+
+Room roomFor(const QSizeF& textRoom) {
+    Room room;
+    room.shelf = textRoom.width() + 2 * textClearance;
+    room.beside = dimensionOffset + leaderRise + room.shelf + sheetMargin;
+    room.above = dimensionOffset + textRoom.height() + textClearance + sheetMargin;
+    room.below = textRoom.height() + 2 * textClearance + dimensionOffset / 2 +
+                 DraftSizes::extensionOvershoot + sheetMargin;
+    return room;
+}
+
+double profileDepth(const SectionModel& model) {
+    return model.flangeThickness + model.depth;
+}
 
 // Fixing holes along each side flange: two, and more on a tall section.
 QList<double> holeHeights(const QRectF& outline, double heightMm) {
@@ -27,6 +53,20 @@ QList<double> holeHeights(const QRectF& outline, double heightMm) {
 }
 
 } // namespace
+
+QSizeF SectionModel::flanges() const {
+    if (part.isEmpty())
+        return {flange, flange};
+    return {std::max(0.0, (overall.width() - part.width()) / 2),
+            std::max(0.0, (overall.height() - part.height()) / 2)};
+}
+
+QSizeF sketchExtent(const SketchSubject& subject, const QSizeF& textRoom, double unitsPerMm) {
+    const Room room = roomFor(textRoom);
+    const SectionModel& model = subject.model;
+    return {room.width() + (model.overall.width() + profileDepth(model)) * unitsPerMm,
+            room.height() + (model.overall.height() + profileDepth(model)) * unitsPerMm};
+}
 
 const Dimension& SketchLayout::dimension(SketchDimension which) const {
     switch (which) {
@@ -51,23 +91,24 @@ QRectF SketchLayout::bounds() const {
     return all;
 }
 
-SketchLayout layOutSketch(const SketchSubject& subject, const QSizeF& sheet,
-                          const QSizeF& textRoom) {
+SketchLayout layOutSketch(const SketchSubject& subject, const QSizeF& sheet, const QSizeF& textRoom,
+                          double unitsPerMm) {
     const SectionModel& model = subject.model;
-    const double shelf = textRoom.width() + 2 * textClearance;
-    const double besideRoom = dimensionOffset + leaderRise + shelf + sheetMargin;
-    const double aboveRoom = dimensionOffset + textRoom.height() + textClearance + sheetMargin;
-    const double belowRoom = textRoom.height() + 2 * textClearance + dimensionOffset / 2 +
-                             DraftSizes::extensionOvershoot + sheetMargin;
-    const double fixedWidth = 2 * besideRoom + sideViewGap;
-    const double fixedHeight = aboveRoom + bottomViewGap + belowRoom;
-    const double profileMm = model.flangeThickness + model.depth;
-    const double scale = std::max(
+    const Room room = roomFor(textRoom);
+    const double shelf = room.shelf;
+    const double besideRoom = room.beside;
+    const double aboveRoom = room.above;
+    const double fixedWidth = room.width();
+    const double fixedHeight = room.height();
+    const double profileMm = profileDepth(model);
+    const double fitted = std::max(
         0.01, std::min((sheet.width() - fixedWidth) / (model.overall.width() + profileMm),
                        (sheet.height() - fixedHeight) / (model.overall.height() + profileMm)));
+    const double scale = unitsPerMm > 0 ? unitsPerMm : fitted;
 
     const QSizeF front = model.overall * scale;
-    const double flange = model.flange * scale;
+    const QSizeF flanges = model.flanges() * scale;
+    const double flange = std::min(flanges.width(), flanges.height());
     const double thickness = model.flangeThickness * scale;
     const double depth = model.depth * scale;
     const QSizeF content(fixedWidth + front.width() + thickness + depth,
@@ -78,16 +119,17 @@ SketchLayout layOutSketch(const SketchSubject& subject, const QSizeF& sheet,
     SketchLayout layout;
     FrontView& view = layout.front;
     view.outline = QRectF(origin, front);
-    view.field = view.outline.adjusted(flange, flange, -flange, -flange);
+    view.field = view.outline.adjusted(flanges.width(), flanges.height(), -flanges.width(),
+                                       -flanges.height());
     view.face = subject.face;
     view.unitsPerMm = scale;
     view.holeRadius = std::clamp(flange * 0.22, 2.0, 4.0);
     const QList<double> holeYs =
         subject.fixingHoles ? holeHeights(view.outline, model.overall.height()) : QList<double>{};
-    const QList<double> holeXs =
-        subject.fixingHoles
-            ? QList<double>{view.outline.left() + flange / 2, view.outline.right() - flange / 2}
-            : QList<double>{};
+    const QList<double> holeXs = subject.fixingHoles
+                                     ? QList<double>{view.outline.left() + flanges.width() / 2,
+                                                     view.outline.right() - flanges.width() / 2}
+                                     : QList<double>{};
     for (const double x : holeXs)
         for (const double y : holeYs)
             view.holes.append(QPointF(x, y));
@@ -105,7 +147,7 @@ SketchLayout layOutSketch(const SketchSubject& subject, const QSizeF& sheet,
     if (subject.face.divider == Divider::Horizontal)
         side.bars = {QRectF(side.body.left(), bar.top(), depth, bar.height())};
     if (subject.face.kind == FaceKind::WideBlades)
-        side.louvres = louvreBlades(view.field, facePitch(subject.face.kind, scale));
+        side.louvres = louvreBlades(view.field, facePitch(subject.face, scale));
 
     ProfileView& bottom = layout.bottom;
     bottom.across = Qt::Horizontal;
@@ -143,6 +185,45 @@ void paintSketch(QPainter& painter, const SketchLayout& layout) {
     for (const Dimension* d :
          {&layout.overallWidth, &layout.overallHeight, &layout.partWidth, &layout.partHeight})
         drawDimension(painter, *d);
+}
+
+QRectF dimensionTextRect(const SketchLayout& layout, SketchDimension which, const QSizeF& text) {
+    if (which == SketchDimension::OverallWidth || which == SketchDimension::PartWidth) {
+        const QLineF line = layout.dimension(which).line();
+        return {QPointF(line.center().x() - text.width() / 2,
+                        line.y1() - textClearance - text.height()),
+                text};
+    }
+    const Leader leader = fittedLeader(layout, which, text);
+    const double left = leader.shelfLength < 0 ? leader.knee.x() - textClearance - text.width()
+                                               : leader.knee.x() + textClearance;
+    return {QPointF(left, leader.knee.y() - text.height()), text};
+}
+
+Leader fittedLeader(const SketchLayout& layout, SketchDimension which, const QSizeF& text) {
+    Leader leader =
+        which == SketchDimension::PartHeight ? layout.partHeightLeader : layout.overallHeightLeader;
+    const double length = std::max(text.width(), shortestShelf) + 2 * textClearance;
+    leader.shelfLength = leader.shelfLength < 0 ? -length : length;
+    return leader;
+}
+
+void paintSketchTexts(QPainter& painter, const SketchLayout& layout, const QStringList& texts) {
+    const QFontMetricsF metrics(painter.font());
+    constexpr SketchDimension order[] = {SketchDimension::OverallWidth,
+                                         SketchDimension::OverallHeight, SketchDimension::PartWidth,
+                                         SketchDimension::PartHeight};
+    painter.save();
+    painter.setPen(draftPen(LineKind::Thin));
+    for (int i = 0; i < 4 && i < texts.size(); ++i) {
+        const QSizeF size(metrics.horizontalAdvance(texts[i]), metrics.height());
+        if (order[i] == SketchDimension::OverallHeight || order[i] == SketchDimension::PartHeight)
+            drawLeader(painter, fittedLeader(layout, order[i], size));
+        painter.setPen(Qt::black);
+        painter.drawText(dimensionTextRect(layout, order[i], size), Qt::AlignCenter, texts[i]);
+        painter.setPen(draftPen(LineKind::Thin));
+    }
+    painter.restore();
 }
 
 } // namespace talir::drawings

@@ -9,18 +9,25 @@
 #include "sectionviews.h"
 
 #include <QSizeF>
+#include <QStringList>
 
 class QPainter;
 
 namespace talir::drawings {
 
-// A representative section of a grille type, in millimetres. The sketch is
-// schematic: these proportions, not the sizes just calculated, shape it.
+// A section of a grille, in millimetres: the section just calculated, or a
+// representative one of the type before any calculation.
 struct SectionModel {
     QSizeF overall;    // width and height of the flange's outer edge
     double flange = 0; // from the outer edge to the body, each side
     double flangeThickness = 0;
     double depth = 0; // of the body behind the flange
+    // The body that enters the opening, centred behind the flange; empty:
+    // the overall size less the flange each side.
+    QSizeF part = {};
+
+    // The flange widths, left and right (width) and top and bottom (height).
+    QSizeF flanges() const;
 };
 
 struct SketchSubject {
@@ -58,8 +65,23 @@ struct SketchLayout {
 // Fits the sketch of `subject` into a sheet of `sheet` logical units,
 // keeping room for dimension texts of `textRoom` size (the longest text
 // expected) at each dimension.
-SketchLayout layOutSketch(const SketchSubject& subject, const QSizeF& sheet,
-                          const QSizeF& textRoom);
+// unitsPerMm > 0 draws at that scale (a standard scale on paper), centred
+// on the sheet, instead of the largest that fits.
+SketchLayout layOutSketch(const SketchSubject& subject, const QSizeF& sheet, const QSizeF& textRoom,
+                          double unitsPerMm = 0);
+
+// The size of the sheet a sketch needs at `unitsPerMm`, its texts included.
+QSizeF sketchExtent(const SketchSubject& subject, const QSizeF& textRoom, double unitsPerMm);
+
+// Where the text of a dimension stands, for a text of `text` size: the
+// widths centred over their dimension lines, the heights on the shelves of
+// their leaders. The leader of a height, its shelf as long as the text.
+QRectF dimensionTextRect(const SketchLayout& layout, SketchDimension which, const QSizeF& text);
+Leader fittedLeader(const SketchLayout& layout, SketchDimension which, const QSizeF& text);
+
+// The four texts in the order of SketchDimension, written with the
+// painter's font at their places, the leaders drawn.
+void paintSketchTexts(QPainter& painter, const SketchLayout& layout, const QStringList& texts);
 
 // The views and dimensions; the texts and the leaders are the caller's.
 void paintSketch(QPainter& painter, const SketchLayout& layout);

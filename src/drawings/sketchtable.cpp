@@ -1,5 +1,9 @@
 #include "sketchtable.h"
 
+#include "calculators/pitches.h"
+
+#include <algorithm>
+
 namespace talir::drawings {
 
 namespace {
@@ -119,12 +123,15 @@ SketchDescription describe(const SketchRow& row) {
     SketchDescription sketch;
     sketch.name = QString::fromUtf16(row.name);
     sketch.caption = QString::fromUtf16(type.caption);
+    // The caption ends with the type: "... ТАЛИР ПТ-Д5".
+    sketch.grille = sketch.caption.section(QLatin1Char(' '), -1);
     sketch.note = QString::fromUtf16(type.note);
     sketch.returnTo = QString::fromUtf16(type.returnTo);
     sketch.shape = row.shape;
     sketch.subject.model = {representativeSize(row.shape), type.flange, type.flangeThickness,
                             type.depth};
-    sketch.subject.face = {type.face, row.divider};
+    sketch.subject.face = {type.face, row.divider,
+                           calculators::facePitch(sketch.returnTo).value_or(0)};
     sketch.subject.fixingHoles = type.fixingHoles;
     sketch.client = row.client;
     sketch.centred = row.centred;
@@ -160,6 +167,25 @@ const SketchRow rows[] = {
 };
 
 } // namespace
+
+SketchSubject sectionSubject(const SketchDescription& sketch,
+                             const core::SectionGeometry& section) {
+    SketchSubject subject = sketch.subject;
+    // A section always has some size; a degenerate one keeps the
+    // representative proportions rather than vanish.
+    if (section.overallWidth > 0 && section.overallHeight > 0) {
+        subject.model.overall = {section.overallWidth, section.overallHeight};
+        subject.model.part = {std::clamp(section.partWidth, 0.0, section.overallWidth),
+                              std::clamp(section.partHeight, 0.0, section.overallHeight)};
+    }
+    return subject;
+}
+
+QString sketchTitle(const SketchDescription& sketch, const core::SectionGeometry& section) {
+    return QStringLiteral("%1 %2x%3")
+        .arg(sketch.grille, QString::number(section.width, 'g', 10),
+             QString::number(section.height, 'g', 10));
+}
 
 const QList<SketchDescription>& sketchTable() {
     static const QList<SketchDescription> table = [] {

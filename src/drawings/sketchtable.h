@@ -3,6 +3,7 @@
 // What distinguishes the 22 sketch windows: their caption, note, the
 // calculation window they return to, the shape of the section and its face.
 
+#include "core/result.h"
 #include "sketchlayout.h"
 
 #include <QList>
@@ -15,6 +16,7 @@ enum class SectionShape { Wide, Tall, Square };
 
 struct SketchDescription {
     QString name;
+    QString grille; // "ПТ-Д5": the type, for file names and title blocks
     QString caption;
     QString note;
     QString returnTo;
@@ -26,6 +28,13 @@ struct SketchDescription {
     // a capital R in one of the ПТ-Д6 windows.
     QString labelPrefix;
 };
+
+// The subject of a sketch drawn for a calculated section: its overall size
+// A1 × B1, the part that enters the opening, the face at the type's pitch.
+SketchSubject sectionSubject(const SketchDescription& sketch, const core::SectionGeometry& section);
+
+// "ПТ-Д5 1223x600": the type and the nominal size of the section.
+QString sketchTitle(const SketchDescription& sketch, const core::SectionGeometry& section);
 
 // The sketch windows in the order the tool lists them.
 const QList<SketchDescription>& sketchTable();

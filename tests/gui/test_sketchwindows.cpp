@@ -244,6 +244,65 @@ private slots:
         QCOMPARE(overallHeight->text(), QStringLiteral(" 1039.5"));
         QCOMPARE(partWidth->text(), QStringLiteral("1997"));
         QCOMPARE(partHeight->text(), QStringLiteral("957"));
+        checkSketch(window);
+    }
+
+    // A calculated section is drawn to scale: the front view in the
+    // proportion A1 : B1, the part that enters the opening in its own, the
+    // four sizes at their lines, even for the flattest and tallest sections.
+    void toScale_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("A1");
+        QTest::addColumn<double>("B1");
+        QTest::addColumn<double>("partA");
+        QTest::addColumn<double>("partB");
+        QTest::newRow("ПТ-Д5 wide") << "EskizD5" << 1277.5 << 654.5 << 1220.0 << 597.0;
+        QTest::newRow("ПТ-Д5 very flat") << "EskizD5" << 2054.5 << 154.5 << 1997.0 << 97.0;
+        QTest::newRow("ПТ-Д5 very tall") << "EskizD5_1" << 154.5 << 2054.5 << 97.0 << 1997.0;
+        QTest::newRow("ПТ-Д5 square") << "EskizD5_2" << 954.5 << 954.5 << 897.0 << 897.0;
+        QTest::newRow("ПТ-Д6 tall") << "EskizD6_1" << 654.5 << 1554.5 << 597.0 << 1497.0;
+        QTest::newRow("ПТ-Л very flat") << "EskizL" << 2047.5 << 160.0 << 1987.4 << 112.6;
+        QTest::newRow("ПТ-ЛШ square") << "EskizLW_2" << 747.5 << 747.5 << 687.4 << 687.4;
+        QTest::newRow("ПТ-МШ very tall") << "EskizMW_1" << 160.0 << 2047.5 << 112.6 << 1987.4;
+        QTest::newRow("ПТ-Ж wide") << "EskizJ" << 1500.0 << 300.0 << 1450.0 << 250.0;
+        QTest::newRow("ПТ-Ф tall") << "EskizF_1" << 400.0 << 1800.0 << 350.0 << 1750.0;
+    }
+    void toScale() {
+        QFETCH(QString, name);
+        QFETCH(double, A1);
+        QFETCH(double, B1);
+        QFETCH(double, partA);
+        QFETCH(double, partB);
+        SketchWindow* window = open(name);
+        talir::core::SectionGeometry section;
+        section.overallWidth = A1;
+        section.overallHeight = B1;
+        section.partWidth = partA;
+        section.partHeight = partB;
+        window->setSection(section);
+        const auto number = [](double x) { return QString::number(x, 'f', 1); };
+        window->setDimensionTexts(" " + number(A1), " " + number(B1), number(partA), number(partB));
+
+        const auto* drawing = window->control<SketchDrawing>(QStringLiteral("Image1"));
+        const QRectF front = drawing->frontView();
+        // Within a pixel: the drawn height is A1 : B1 of the drawn width.
+        QVERIFY2(
+            qAbs(front.height() - front.width() * B1 / A1) <= 1,
+            qPrintable(QStringLiteral("front %1 x %2").arg(front.width()).arg(front.height())));
+        const QRectF partFront = drawing->sheetToWidget().mapRect(drawing->layout().front.field);
+        QVERIFY(qAbs(partFront.height() - partFront.width() * partB / partA) <= 1);
+        QVERIFY(qAbs(partFront.width() / front.width() - partA / A1) <= 0.01);
+        QVERIFY(qAbs(drawing->bottomView().width() - front.width()) <= 1);
+        checkSketch(window);
+    }
+
+private:
+    void checkSketch(SketchWindow* window) {
+        const QString prefix = prefixOf(window->objectName());
+        auto* overallWidth = window->control<QLabel>(prefix + "A1");
+        auto* overallHeight = window->control<QLabel>(prefix + "B1");
+        auto* partWidth = window->control<QLabel>(prefix + "A");
+        auto* partHeight = window->control<QLabel>(prefix + "B");
 
         const auto* drawing = window->control<SketchDrawing>(QStringLiteral("Image1"));
         const QPointF origin = drawing->pos();
@@ -319,6 +378,7 @@ private slots:
         }
     }
 
+private slots:
     // The sizes follow their texts: a longer text keeps its place at the line
     // and lengthens the shelf; empty texts and odd ones do no harm.
     void textLengths_data() {
