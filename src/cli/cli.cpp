@@ -4,6 +4,7 @@
 #include "calculators/calculator.h"
 #include "calculators/panel.h"
 #include "orders/openingjson.h"
+#include "sketchcommand.h"
 #include "talir_version.h"
 
 #include <QCommandLineParser>
@@ -93,6 +94,8 @@ const QList<QCommandLineOption>& options() {
         {QStringList{"locale"}, QStringLiteral("the notation of the texts"),
          QStringLiteral("NAME")},
         {QStringList{"sub"}, QStringLiteral("the sub-type check box ticked")},
+        {QStringList{"sketch"}, QStringLiteral("write the sketch of the calculation"),
+         QStringLiteral("FILE")},
         {QStringList{"batch"}, QStringLiteral("a CSV list of openings"), QStringLiteral("FILE")},
         {QStringList{"o", "output"}, QStringLiteral("where the batch goes"), QStringLiteral("OUT")},
         {QStringList{"format"}, QStringLiteral("csv, json or xlsx"), QStringLiteral("FORMAT")},
@@ -145,14 +148,28 @@ Output calculateOne(const QCommandLineParser& parser, const QLocale& locale) {
     if (!calculate)
         return fail(QStringLiteral("no calculation for ") + window + QStringLiteral(" yet"));
 
+    const QString sketchFile = parser.value(QStringLiteral("sketch"));
+    if (parser.isSet(QStringLiteral("sketch")))
+        if (const QString problem = sketchFileProblem(sketchFile); !problem.isEmpty())
+            return fail(problem);
+
     const core::Result result = calculate(
         {positional[0], positional[1], positional[2], parser.isSet(QStringLiteral("sub")), locale});
-    if (parser.isSet(QStringLiteral("json")))
-        return {0, toJson(window, result) + QLatin1Char('\n'), {}};
-    const auto* descriptor = calculators::findPatternWindow(window);
-    const QStringList lines =
-        descriptor ? calculators::readPanel(result, descriptor->jetThrow) : readStrip(result);
-    return {0, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'), {}};
+    Output output;
+    if (parser.isSet(QStringLiteral("json"))) {
+        output.out = toJson(window, result) + QLatin1Char('\n');
+    } else {
+        const auto* descriptor = calculators::findPatternWindow(window);
+        const QStringList lines =
+            descriptor ? calculators::readPanel(result, descriptor->jetThrow) : readStrip(result);
+        output.out = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    }
+    if (parser.isSet(QStringLiteral("sketch"))) {
+        const Output written = writeResultSketch(sketchFile, result);
+        output.status = written.status;
+        output.err = written.err;
+    }
+    return output;
 }
 
 } // namespace
@@ -162,7 +179,8 @@ QString usage() {
     for (const QString& name : calculators::calculationWindowNames())
         windows << name;
     return QStringLiteral(
-               "Usage: talir-calc [--json] [--locale NAME] [--sub] [--] WINDOW A B Q\n"
+               "Usage: talir-calc [--json] [--locale NAME] [--sub] [--sketch FILE] [--] WINDOW A B "
+               "Q\n"
                "   or: talir-calc --batch FILE [-o OUT] [--format csv|json|xlsx] [--locale NAME]\n"
                "Sizes a composite ТАЛИР grille as its calculation window does: how many\n"
                "equal sections of which size to order for the opening A x B (mm) at the\n"
@@ -173,6 +191,8 @@ QString usage() {
                "  --json    print one JSON object on one line\n"
                "  --locale  the notation of the texts (default: the user's locale)\n"
                "  --sub     the sub-type check box ticked (PTF: ПТ-Ф1, PTJ: ПТ-Ж1)\n"
+               "  --sketch  also write the sketch of the section to FILE (.pdf .svg .png);\n"
+               "            an outcome without a sketch writes nothing and exits 1\n"
                "  --batch   calculate the openings of a CSV file (columns mark, window, A, B, Q\n"
                "            and optionally sub) and write them with their order\n"
                "  -o        the output file, \"-\" for standard output (the default)\n"
